@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "tree/Reporter.h"
+
+namespace rw {
+
+// Which main-window controls are enabled.
+struct ControlStates {
+    bool saveUndoNotepad = false;  // Save, Undo All, Notepad
+    bool saveAsAndTabs = false;    // Save As and both tab rows
+};
+
+// Everything the car document asks of the window it lives in. Messages with
+// an OK button go through Reporter::Show.
+class DocumentHost : public Reporter {
+public:
+    // Filters come in the form "Name (*.ext)|*.ext||". Empty when cancelled.
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& title,
+                                                      const std::string& filter) = 0;
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& title,
+                                                      const std::string& filter) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool AskYesNo(const Report& question) = 0;
+    // Hands the file to the desktop's default application for its type.
+    virtual void OpenWithDefaultApp(const std::string& path) = 0;
+    virtual void SetControlStates(const ControlStates& states) = 0;
+    virtual void SetCarPathText(const std::string& text) = 0;
+};
+
+}  // namespace rw

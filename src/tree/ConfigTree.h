@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "tree/Reporter.h"
+#include "tree/TreeNode.h"
+
+namespace rw {
+
+// The read path of a new car: reading it yields an empty tree.
+inline constexpr std::string_view kUnsavedPath = "Unsaved";
+// A read path that makes reading fail at once.
+inline constexpr std::string_view kNullPath = "null";
+
+enum class ReadResult {
+    Success,
+    Failed,     // the path was "null"; nothing was reported
+    FileError,  // the file could not be opened or read; reported
+};
+
+// The in-memory form of one car file.
+class ConfigTree {
+public:
+    explicit ConfigTree(std::string path);
+
+    // Reads `path` into a fresh root. Uninterpretable lines are reported only
+    // when showErrors is set; brace balance and file errors always are.
+    ReadResult Read(bool showErrors, Reporter& reporter);
+    // Reads the given bytes as if they were the file's content.
+    void ReadText(std::string_view text, bool showErrors, Reporter& reporter);
+
+    // Writes the tree to `savePath`, atomically. On failure the file is left
+    // untouched, the failure is reported and false is returned.
+    bool Save(Reporter& reporter) const;
+    // The exact bytes that Save writes.
+    std::string ToText() const;
+
+    const TreeNode* Find(std::string_view path) const;
+    TreeNode* Find(std::string_view path);
+    TreeNode* Create(std::string_view path);
+
+    bool GetString(std::string_view path, std::string& out) const;
+    bool GetInt(std::string_view path, std::int32_t& out) const;
+    bool GetFloat(std::string_view path, float& out) const;
+    bool GetBool(std::string_view path, bool& out) const;
+
+    void SetString(std::string_view path, std::string_view text);
+    void SetInt(std::string_view path, std::int32_t number);
+    void SetFloat(std::string_view path, float number);
+    void SetBool(std::string_view path, bool flag);
+
+    void AddCommentBefore(std::string_view path, std::string_view text);
+
+    std::string path;
+    std::string savePath;
+    std::unique_ptr<TreeNode> root;
+    bool isRead = false;
+    bool followInherit = true;
+
+private:
+    TreeNode* Lookup(std::string_view path, bool inherit) const;
+    TreeNode* SetterNode(std::string_view path);
+};
+
+// The name of every tree's root node.
+inline constexpr std::string_view kRootName = "INI File";
+
+}  // namespace rw
