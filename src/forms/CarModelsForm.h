@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tree/ConfigTree.h"
+
+namespace rw {
+
+// The body's model files and the shadow. Only the left-hand light and brake
+// models are edited; the right-hand keys stay as the file has them.
+class CarModelsForm {
+public:
+    enum class Field { Body, InCar, Lights, Brakes, Texture };
+
+    void FillFromTree(const ConfigTree& tree);
+    void StoreToTree(ConfigTree& tree);
+
+    // Keeps only the picked file's name in the field.
+    void Pick(Field field, std::string_view chosenPath);
+
+    std::string body;
+    std::string inCar;
+    std::string lights;
+    std::string brakes;
+    std::string texture;
+    float shadowWidth = 0.0f;
+    float shadowLength = 0.0f;
+    float shadowOffset = 0.0f;
+};
+
+}  // namespace rw

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tree/ConfigTree.h"
+
+namespace rw {
+
+// The gearbox. The file numbers all gears in one list and marks a reverse gear
+// by a negative ratio; the page shows up to seven forward rows and one reverse
+// row, and counts forward gears only.
+class GearboxForm {
+public:
+    static constexpr std::int32_t kRowCount = 7;
+
+    struct Gear {
+        float ratio = 0.0f;
+        float inertia = 0.0f;
+    };
+
+    struct Enables {
+        std::array<bool, kRowCount> rows{};
+        bool reverse = false;
+    };
+
+    void FillFromTree(const ConfigTree& tree);
+    // With a reverse gear it is written first and the forward gears follow it.
+    void StoreToTree(ConfigTree& tree);
+
+    Enables Enables() const;
+
+    // The highest forward gear count the form can store: 7, or more when the
+    // loaded file has more forward gears, which the form keeps as they are.
+    std::int32_t MaxGearCount() const;
+    // Whether a typed count may be taken; a higher one is refused with
+    // GearCountPrompt().
+    bool AcceptsGearCount(std::int32_t count) const;
+    std::string GearCountPrompt() const;
+
+    // The forward gears past the seventh, as loaded; they are written back
+    // unchanged after the seventh row.
+    const std::vector<Gear>& ExtraGears() const { return extraGears; }
+
+    std::int32_t gearCount = 0;
+    std::array<float, kRowCount> ratios{};
+    std::array<float, kRowCount> inertias{};
+    bool reverseGear = false;
+    float reverseRatio = 0.0f;
+    float reverseInertia = 0.0f;
+
+private:
+    std::vector<Gear> extraGears;
+};
+
+}  // namespace rw

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tree/ConfigTree.h"
+
+namespace rw {
+
+// The steering wheel shown in the car: its model, position and tilt.
+class OtherModelsForm {
+public:
+    void FillFromTree(const ConfigTree& tree);
+    void StoreToTree(ConfigTree& tree);
+
+    // Keeps only the picked file's name.
+    void PickModel(std::string_view chosenPath);
+
+    std::string model;
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+    float angle = 0.0f;
+};
+
+}  // namespace rw
