@@ -1,0 +1,184 @@
+#include "tree/ConfigTree.h"
+
+#include <unordered_map>
+
+#include "tree/Numbers.h"
+
+namespace rw {
+
+namespace {
+
+// How often one lookup may redirect through the same inheritance block. A
+// legitimate lookup passes a block once or twice; only reference cycles (also
+// those whose path grows on every turn) come back again and again.
+constexpr int kMaxRedirectsPerBlock = 16;
+
+const TreeNode* FindChild(const TreeNode& parent, std::string_view name) {
+    for (const auto& child : parent.children) {
+        if (child->name == name) {
+            return child.get();
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
+    if (!isRead || root == nullptr) {
+        return nullptr;
+    }
+    std::string redirected;
+    std::string_view path = fullPath;
+    std::unordered_map<const TreeNode*, int> redirects;
+    const TreeNode* current = root.get();
+    std::size_t position = 0;
+    for (;;) {
+        std::size_t dot = path.find('.', position);
+        bool last = dot == std::string_view::npos;
+        std::string_view head =
+            path.substr(position, last ? std::string_view::npos : dot - position);
+        if (const TreeNode* child = FindChild(*current, head)) {
+            if (last) {
+                return const_cast<TreeNode*>(child);
+            }
+            current = child;
+            position = dot + 1;
+            continue;
+        }
+        if (current->kind != NodeKind::InheritBlock || !inherit) {
+            return nullptr;
+        }
+        if (++redirects[current] > kMaxRedirectsPerBlock) {
+            return nullptr;
+        }
+        // The reference names its target from the root; the missing part of
+        // the path is looked up below it.
+        std::string_view rest = last ? std::string_view() : path.substr(dot + 1);
+        std::string next = current->value;
+        next += '.';
+        next += head;
+        if (!rest.empty()) {
+            next += '.';
+            next += rest;
+        }
+        redirected = std::move(next);
+        path = redirected;
+        current = root.get();
+        position = 0;
+    }
+}
+
+const TreeNode* ConfigTree::Find(std::string_view path) const {
+    return Lookup(path, followInherit);
+}
+
+TreeNode* ConfigTree::Find(std::string_view path) {
+    return Lookup(path, followInherit);
+}
+
+TreeNode* ConfigTree::Create(std::string_view path) {
+    if (root == nullptr) {
+        root = std::make_unique<TreeNode>(NodeKind::Block, std::string(kRootName), std::string());
+    }
+    TreeNode* parent = root.get();
+    std::size_t position = 0;
+    for (;;) {
+        std::size_t dot = path.find('.', position);
+        std::string_view component = path.substr(
+            position, dot == std::string_view::npos ? std::string_view::npos : dot - position);
+        if (dot == std::string_view::npos) {
+            if (component.empty()) {
+                parent->kind = NodeKind::Block;
+                return parent;
+            }
+            return parent->Append(
+                std::make_unique<TreeNode>(NodeKind::Value, std::string(component), std::string()));
+        }
+        TreeNode* next = const_cast<TreeNode*>(FindChild(*parent, component));
+        if (next == nullptr) {
+            if (component.empty()) {
+                parent->kind = NodeKind::Block;
+                return parent;
+            }
+            next = parent->Append(
+                std::make_unique<TreeNode>(NodeKind::Block, std::string(component), std::string()));
+        } else if (next->kind == NodeKind::Value || next->kind == NodeKind::LoneName) {
+            // The writer puts out children of blocks only; as a block (name
+            // and value kept) the node keeps the key that is added below it.
+            next->kind = NodeKind::Block;
+        }
+        parent = next;
+        position = dot + 1;
+    }
+}
+
+bool ConfigTree::GetString(std::string_view path, std::string& out) const {
+    const TreeNode* node = Find(path);
+    out = node != nullptr ? node->value : std::string();
+    return node != nullptr;
+}
+
+bool ConfigTree::GetInt(std::string_view path, std::int32_t& out) const {
+    const TreeNode* node = Find(path);
+    out = node != nullptr ? ParseInt(node->value) : 0;
+    return node != nullptr;
+}
+
+bool ConfigTree::GetFloat(std::string_view path, float& out) const {
+    const TreeNode* node = Find(path);
+    out = node != nullptr ? ParseFloat(node->value) : 0.0f;
+    return node != nullptr;
+}
+
+bool ConfigTree::GetBool(std::string_view path, bool& out) const {
+    const TreeNode* node = Find(path);
+    out = node != nullptr && node->value == "1";
+    return node != nullptr;
+}
+
+// Setters never follow inheritance: setting a key that only a referenced
+// block holds makes an override in the inheriting block.
+TreeNode* ConfigTree::SetterNode(std::string_view path) {
+    followInherit = false;
+    TreeNode* node = Find(path);
+    if (node == nullptr) {
+        node = Create(path);
+    }
+    followInherit = true;
+    return node;
+}
+
+void ConfigTree::SetString(std::string_view path, std::string_view text) {
+    SetterNode(path)->value = std::string(text);
+}
+
+void ConfigTree::SetInt(std::string_view path, std::int32_t number) {
+    SetterNode(path)->value = FormatInt(number);
+}
+
+void ConfigTree::SetFloat(std::string_view path, float number) {
+    SetterNode(path)->value = FormatFloat(number);
+}
+
+void ConfigTree::SetBool(std::string_view path, bool flag) {
+    SetterNode(path)->value.assign(1, flag ? '1' : '0');
+}
+
+void ConfigTree::AddCommentBefore(std::string_view path, std::string_view text) {
+    TreeNode* node = Find(path);
+    if (node == nullptr || node->parent == nullptr) {
+        return;
+    }
+    TreeNode* parent = node->parent;
+    std::size_t index = 0;
+    while (parent->children[index].get() != node) {
+        ++index;
+    }
+    std::string value = ";";
+    value += text;
+    parent->Insert(index,
+                   std::make_unique<TreeNode>(NodeKind::Comment, std::string(), std::move(value)));
+}
+
+}  // namespace rw

@@ -1,0 +1,252 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "tree/ConfigTree.h"
+
+namespace rw {
+
+namespace {
+
+std::unique_ptr<TreeNode> MakeRoot() {
+    return std::make_unique<TreeNode>(NodeKind::Block, std::string(kRootName), std::string());
+}
+
+std::string_view TrimLine(std::string_view line) {
+    std::size_t begin = 0;
+    while (begin < line.size() && (line[begin] == ' ' || line[begin] == '\t')) {
+        ++begin;
+    }
+    std::size_t end = line.size();
+    while (end > begin && (line[end - 1] == ' ' || line[end - 1] == '\t' || line[end - 1] == '\r' ||
+                           line[end - 1] == '\n')) {
+        --end;
+    }
+    return line.substr(begin, end - begin);
+}
+
+// Reads the whole file in one go; errno describes a failure.
+bool ReadFile(const std::string& path, std::string& content) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        int error = errno;
+        ::close(fd);
+        errno = error;
+        return false;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        errno = EISDIR;
+        return false;
+    }
+    content.clear();
+    if (S_ISREG(info.st_mode) && info.st_size > 0) {
+        content.reserve(static_cast<std::size_t>(info.st_size));
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            int error = errno;
+            ::close(fd);
+            errno = error;
+            return false;
+        }
+        if (count == 0) {
+            break;
+        }
+        content.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(fd);
+    return true;
+}
+
+// Turns the text of a car file into nodes below `root`.
+class LineReader {
+public:
+    LineReader(TreeNode& root, bool showErrors, Reporter& reporter)
+        : root(root), current(&root), showErrors(showErrors), reporter(reporter) {}
+
+    void Run(std::string_view text) {
+        std::size_t position = 0;
+        // The text after the last line break is a line only when it is not
+        // empty, so a saved file reads back without growing a blank line.
+        while (position < text.size()) {
+            std::size_t end = text.find('\n', position);
+            if (end == std::string_view::npos) {
+                end = text.size();
+            }
+            ++lineNumber;
+            Handle(TrimLine(text.substr(position, end - position)));
+            position = end + 1;
+        }
+        FlushPending();
+        ReportBalance();
+    }
+
+private:
+    enum class Previous { Other, ValueLine, InheritLine, PendingName };
+
+    void Handle(std::string_view line) {
+        if (line.empty()) {
+            FlushPending();
+            current->Append(std::make_unique<TreeNode>(NodeKind::BlankLine, "", ""));
+            previous = Previous::Other;
+            return;
+        }
+        switch (line.front()) {
+            case '{':
+                Open();
+                previous = Previous::Other;
+                return;
+            case ';':
+                FlushPending();
+                current->Append(
+                    std::make_unique<TreeNode>(NodeKind::Comment, "", std::string(line)));
+                previous = Previous::Other;
+                return;
+            case '}':
+                FlushPending();
+                if (current == &root) {
+                    // A surplus brace: what follows stays in the root.
+                    surplusClose = true;
+                } else {
+                    current = current->parent;
+                }
+                previous = Previous::Other;
+                return;
+            default:
+                break;
+        }
+        std::size_t tilde = line.find('~');
+        if (tilde != std::string_view::npos && tilde != 0) {
+            FlushPending();
+            previousNode = current->Append(std::make_unique<TreeNode>(
+                NodeKind::InheritBlock, std::string(line.substr(0, tilde)),
+                std::string(line.substr(tilde + 1))));
+            previous = Previous::InheritLine;
+            return;
+        }
+        std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos || equals == 0) {
+            FlushPending();
+            pendingName = line;
+            pendingLine = lineNumber;
+            previous = Previous::PendingName;
+            return;
+        }
+        FlushPending();
+        std::string_view name = line.substr(0, equals);
+        while (!name.empty() && (name.back() == ' ' || name.back() == '\t' || name.back() == '\r' ||
+                                 name.back() == '\n')) {
+            name.remove_suffix(1);
+        }
+        std::string_view value = line.substr(equals + 1);
+        while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
+            value.remove_prefix(1);
+        }
+        previousNode = current->Append(
+            std::make_unique<TreeNode>(NodeKind::Value, std::string(name), std::string(value)));
+        previous = Previous::ValueLine;
+    }
+
+    void Open() {
+        switch (previous) {
+            case Previous::PendingName:
+                current = current->Append(
+                    std::make_unique<TreeNode>(NodeKind::Block, std::string(pendingName), ""));
+                break;
+            case Previous::ValueLine:
+                previousNode->kind = NodeKind::Block;
+                current = previousNode;
+                break;
+            case Previous::InheritLine:
+                current = previousNode;
+                break;
+            case Previous::Other:
+                break;
+        }
+    }
+
+    void FlushPending() {
+        if (previous != Previous::PendingName) {
+            return;
+        }
+        current->Append(
+            std::make_unique<TreeNode>(NodeKind::LoneName, std::string(pendingName), ""));
+        previous = Previous::Other;
+        if (showErrors) {
+            Report report;
+            report.kind = ReportKind::UninterpretableLine;
+            report.text = "Cannot interpret value \"" + std::string(pendingName) + "\" on line " +
+                          std::to_string(pendingLine);
+            report.caption = kAppCaption;
+            report.icon = MessageIcon::Exclamation;
+            reporter.Show(report);
+        }
+    }
+
+    void ReportBalance() {
+        const char* text = nullptr;
+        if (surplusClose) {
+            text = "Detected more '}' than '{' , may not have read data correctly";
+        } else if (current != &root) {
+            text = "Detected more '{' than '}' , may not have read data correctly";
+        }
+        if (text != nullptr) {
+            reporter.Show(
+                Report{ReportKind::BraceBalance, text, "Error!", MessageIcon::Exclamation});
+        }
+    }
+
+    TreeNode& root;
+    TreeNode* current;
+    bool showErrors;
+    Reporter& reporter;
+    Previous previous = Previous::Other;
+    TreeNode* previousNode = nullptr;
+    std::string_view pendingName;
+    long long pendingLine = 0;
+    long long lineNumber = 0;
+    bool surplusClose = false;
+};
+
+}  // namespace
+
+ConfigTree::ConfigTree(std::string path) : path(std::move(path)) {}
+
+ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
+    root = MakeRoot();
+    if (path == kUnsavedPath) {
+        isRead = true;
+        return ReadResult::Success;
+    }
+    if (path == kNullPath) {
+        return ReadResult::Failed;
+    }
+    std::string content;
+    if (!ReadFile(path, content)) {
+        reporter.Show(FileReadError(path, errno));
+        return ReadResult::FileError;
+    }
+    ReadText(content, showErrors, reporter);
+    return ReadResult::Success;
+}
+
+void ConfigTree::ReadText(std::string_view text, bool showErrors, Reporter& reporter) {
+    root = MakeRoot();
+    LineReader(*root, showErrors, reporter).Run(text);
+    isRead = true;
+}
+
+}  // namespace rw
