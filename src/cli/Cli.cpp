@@ -1,0 +1,229 @@
+#include "cli/Cli.h"
+
+#include <optional>
+
+#include "document/CarDocument.h"
+#include "forms/FormSet.h"
+#include "tree/ConfigTree.h"
+
+namespace rw {
+
+namespace {
+
+constexpr const char* kHelp =
+    "usage: rigwright-cli COMMAND ARGS\n"
+    "\n"
+    "  format IN OUT        read IN and write it again in the editor's output form\n"
+    "  get FILE KEY         print the value of the dotted KEY (inheritance followed)\n"
+    "  set FILE KEY VALUE   set the dotted KEY to VALUE and save FILE in place\n"
+    "  template OUT         write the template car that New starts from\n"
+    "  check FILE...        list what loading and saving each FILE in the editor would report\n"
+    "  resave IN OUT        write what the editor saves for IN, unedited, to OUT\n"
+    "\n"
+    "OUT may be - for standard output. Reports go to standard error (standard output\n"
+    "for check) as lines \"FILE: TEXT\". Exit status: 0 success, 1 missing key (get) or\n"
+    "reports (check), 2 usage error or a file that cannot be read, loaded or written.\n";
+
+// Prints every report as one line "FILE: TEXT".
+class LineReporter : public DocumentHost {
+public:
+    LineReporter(std::ostream& stream, std::string file) : stream(stream), file(std::move(file)) {}
+
+    void Show(const Report& report) override { Print(report.text); }
+
+    void Print(std::string_view text) {
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+            text.remove_suffix(1);
+        }
+        stream << file << ": " << text << '\n';
+        ++count;
+    }
+
+    void PrintLines(std::string_view lines) {
+        while (!lines.empty()) {
+            std::size_t end = lines.find('\n');
+            Print(lines.substr(0, end));
+            lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+        }
+    }
+
+    // The command line chooses no files, asks nothing and opens nothing.
+    std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    bool AskYesNo(const Report&) override { return false; }
+    void OpenWithDefaultApp(const std::string&) override {}
+    void SetControlStates(const ControlStates&) override {}
+    void SetCarPathText(const std::string&) override {}
+
+    std::ostream& stream;
+    std::string file;
+    int count = 0;
+};
+
+// "null" and "Unsaved" are special read paths of a tree; a file given by
+// that name on the command line is meant as a file in the current folder.
+std::string FilePath(const std::string& argument) {
+    if (argument == kNullPath || argument == kUnsavedPath) {
+        return "./" + argument;
+    }
+    return argument;
+}
+
+// Reads a file as the editor's Load does; false when it could not be read.
+bool ReadTree(ConfigTree& tree, Reporter& reporter) {
+    return tree.Read(true, reporter) == ReadResult::Success;
+}
+
+// Writes the tree to OUT ("-" for standard output).
+bool WriteTree(ConfigTree& tree, const std::string& outArgument, std::ostream& out,
+               std::ostream& err) {
+    if (outArgument == "-") {
+        std::string text = tree.ToText();
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        return static_cast<bool>(out);
+    }
+    LineReporter reporter(err, outArgument);
+    tree.savePath = FilePath(outArgument);
+    return tree.Save(reporter);
+}
+
+int Format(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ConfigTree tree(FilePath(args[1]));
+    LineReporter reporter(err, args[1]);
+    if (!ReadTree(tree, reporter)) {
+        return 2;
+    }
+    return WriteTree(tree, args[2], out, err) ? 0 : 2;
+}
+
+int Get(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ConfigTree tree(FilePath(args[1]));
+    LineReporter reporter(err, args[1]);
+    if (!ReadTree(tree, reporter)) {
+        return 2;
+    }
+    std::string value;
+    if (!tree.GetString(args[2], value)) {
+        return 1;
+    }
+    out << value << '\n';
+    return 0;
+}
+
+int Set(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ConfigTree tree(FilePath(args[1]));
+    LineReporter reporter(err, args[1]);
+    if (!ReadTree(tree, reporter)) {
+        return 2;
+    }
+    tree.SetString(args[2], args[3]);
+    return WriteTree(tree, args[1], out, err) ? 0 : 2;
+}
+
+int Template(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ConfigTree tree{std::string(kUnsavedPath)};
+    LineReporter reporter(err, args[1]);
+    tree.Read(false, reporter);
+    BuildDefaultCar(tree);
+    return WriteTree(tree, args[1], out, err) ? 0 : 2;
+}
+
+// Loads a file as the editor does when it is named on its command line, and
+// stores every page into the tree as a save does. Returns the document's tree,
+// or null when the file could not be read or was refused.
+ConfigTree* LoadAndStore(CarDocument& document, FormSet& forms, const std::string& file) {
+    if (!document.LoadAtStart(FilePath(file)) || document.Tree() == nullptr) {
+        return nullptr;
+    }
+    ConfigTree* tree = document.Tree();
+    for (PageId page : kStoreOrder) {
+        forms.StoreToTree(page, *tree);
+    }
+    return tree;
+}
+
+int Check(const std::vector<std::string>& args, std::ostream& out) {
+    int status = 0;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        LineReporter reporter(out, args[i]);
+        FormSet forms;
+        CarDocument document(reporter, forms);
+        if (LoadAndStore(document, forms, args[i]) == nullptr) {
+            status = 2;
+            continue;
+        }
+        reporter.PrintLines(SaveWarnings(forms.CheckValues()));
+        if (reporter.count > 0 && status == 0) {
+            status = 1;
+        }
+    }
+    return status;
+}
+
+int Resave(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    LineReporter reporter(err, args[1]);
+    FormSet forms;
+    CarDocument document(reporter, forms);
+    ConfigTree* tree = LoadAndStore(document, forms, args[1]);
+    if (tree == nullptr) {
+        return 2;
+    }
+    // The warnings are shown and, as the user would, answered with Yes.
+    reporter.PrintLines(SaveWarnings(forms.CheckValues()));
+    return WriteTree(*tree, args[2], out, err) ? 0 : 2;
+}
+
+struct Command {
+    const char* name;
+    std::size_t minArgs;
+    std::size_t maxArgs;
+};
+
+constexpr Command kCommands[] = {
+    {"format", 2, 2},   {"get", 2, 2},          {"set", 3, 3},
+    {"template", 1, 1}, {"check", 1, SIZE_MAX}, {"resave", 2, 2},
+};
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        out << kHelp;
+        return 0;
+    }
+    const Command* command = nullptr;
+    for (const Command& candidate : kCommands) {
+        if (!args.empty() && args[0] == candidate.name) {
+            command = &candidate;
+        }
+    }
+    if (command == nullptr || args.size() - 1 < command->minArgs ||
+        args.size() - 1 > command->maxArgs) {
+        err << kHelp;
+        return 2;
+    }
+    const std::string& name = args[0];
+    if (name == "format") {
+        return Format(args, out, err);
+    }
+    if (name == "get") {
+        return Get(args, out, err);
+    }
+    if (name == "set") {
+        return Set(args, out, err);
+    }
+    if (name == "template") {
+        return Template(args, out, err);
+    }
+    if (name == "check") {
+        return Check(args, out);
+    }
+    return Resave(args, out, err);
+}
+
+}  // namespace rw
