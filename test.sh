@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Sets up, builds from scratch and runs every test: a normal build, a build
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a replay of the
+# fuzz corpus.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/setup.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Build and test"
+rm -rf build/release
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+rm -rf build/sanitize
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRIGWRIGHT_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+echo "== Replay the fuzz corpus"
+scripts/fuzz.sh 0
+
+echo "All tests passed."
