@@ -35,6 +35,11 @@ public:
     ConfigTree* Tree() const { return open ? tree.get() : nullptr; }
 
 private:
+    enum class SaveOutcome { Written, Declined, Failed };
+    SaveOutcome StoreCheckAndWrite();
+    bool LoadFrom(std::string path, bool showErrors);
+    void ShowMessage(const std::string& text);
+
     DocumentHost& host;
     PageProtocol& pages;
     std::unique_ptr<ConfigTree> tree;

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+
+#include "DocumentDoubles.h"
+#include "document/SaveCheck.h"
+
+namespace rw {
+namespace {
+
+using Values = SaveCheckValues;
+
+constexpr const char* kStallIdle = "Engine Stall RPM is greater than the engine Idle RPM.\n";
+constexpr const char* kStallMax = "Engine Stall RPM is greater than the engine Max RPM.\n";
+constexpr const char* kIdleMax = "Engine Idle RPM is greater than the engine Max RPM.\n";
+constexpr const char* kAutoclutchMax =
+    "Engine Autoclutch RPM is greater than the engine Max RPM.\n";
+constexpr const char* kStartMax = "Engine Start RPM is greater than the engine Max RPM.\n";
+constexpr const char* kShift = "Auto shift-up RPM is below Auto shift-down RPM.\n";
+constexpr const char* kCurve =
+    "You have not specified a torque curve (.crv) file for the engine.\n";
+constexpr const char* kId = "This car has no ID. It will not load in Tavix without one.\n";
+constexpr const char* kVersion =
+    "This car has no Version. It will not load in Tavix without one.\n";
+constexpr const char* kBraking = "Engine Braking coefficient should be > 0.\n";
+constexpr const char* kDiff = "The Differential ratio is 0. The car will not move.\n";
+constexpr const char* kReverse = "Reverse Gear ratio should be negative.\n";
+
+std::string MinMax(int i) {
+    return "On Susp" + std::to_string(i) + ", the min_length is greater than max_length.\n";
+}
+std::string Rest(int i) {
+    return "On Susp" + std::to_string(i) +
+           ", the rest_length is outside the size of the spring bounds.\n";
+}
+
+float Above(float x) {
+    return std::nextafter(x, std::numeric_limits<float>::infinity());
+}
+float Below(float x) {
+    return std::nextafter(x, -std::numeric_limits<float>::infinity());
+}
+
+struct Case {
+    const char* name;
+    std::function<void(Values&)> change;
+    std::string expected;
+};
+
+TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
+    const float tiny = std::numeric_limits<float>::denorm_min();
+    const Case cases[] = {
+        {"clean", [](Values&) {}, ""},
+        {"stall above idle", [](Values& v) { v.stallRpm = v.idleRpm + 1; }, kStallIdle},
+        {"stall equal idle", [](Values& v) { v.stallRpm = v.idleRpm; }, ""},
+        {"stall above max",
+         [](Values& v) {
+             v.idleRpm = 9000;
+             v.stallRpm = 8000;
+             v.maxRpm = 7999;
+         },
+         std::string(kStallMax) + kIdleMax},
+        {"idle above max", [](Values& v) { v.idleRpm = v.maxRpm + 1; }, std::string(kIdleMax)},
+        {"negative rpms compare signed",
+         [](Values& v) {
+             v.maxRpm = -1;
+             v.idleRpm = -5;
+             v.stallRpm = -10;
+             v.startRpm = -2;
+             v.autoclutchRpm = -3;
+         },
+         ""},
+        {"autoclutch above max", [](Values& v) { v.autoclutchRpm = v.maxRpm + 1; }, kAutoclutchMax},
+        {"autoclutch equal max", [](Values& v) { v.autoclutchRpm = v.maxRpm; }, ""},
+        {"start above max", [](Values& v) { v.startRpm = v.maxRpm + 1; }, kStartMax},
+        {"shift up below down", [](Values& v) { v.shiftUpRpm = v.shiftDownRpm - 1; }, kShift},
+        {"shift up equal down", [](Values& v) { v.shiftUpRpm = v.shiftDownRpm; }, ""},
+        {"no curve", [](Values& v) { v.curveTorque.clear(); }, kCurve},
+        {"curve of one blank", [](Values& v) { v.curveTorque = " "; }, ""},
+        {"no id", [](Values& v) { v.id.clear(); }, kId},
+        {"null id", [](Values& v) { v.id = "<null>"; }, kId},
+        {"null id other case", [](Values& v) { v.id = "<NULL>"; }, ""},
+        {"no version", [](Values& v) { v.version.clear(); }, kVersion},
+        {"null version", [](Values& v) { v.version = "<null>"; }, kVersion},
+        {"braking below zero", [tiny](Values& v) { v.brakingCoeff = -tiny; }, kBraking},
+        {"braking zero", [](Values& v) { v.brakingCoeff = 0.0f; }, ""},
+        {"braking minus zero", [](Values& v) { v.brakingCoeff = -0.0f; }, ""},
+        {"diff zero", [](Values& v) { v.differentialRatio = 0.0f; }, kDiff},
+        {"diff minus zero", [](Values& v) { v.differentialRatio = -0.0f; }, kDiff},
+        {"diff tiny", [tiny](Values& v) { v.differentialRatio = tiny; }, ""},
+        {"reverse positive", [tiny](Values& v) { v.reverseRatio = tiny; }, kReverse},
+        {"reverse zero", [](Values& v) { v.reverseRatio = 0.0f; }, ""},
+        {"min above max",
+         [](Values& v) {
+             v.suspensions[2] = {0.3f, 0.2f, 0.25f};
+         },
+         MinMax(2) + Rest(2)},
+        {"min just above max",
+         [](Values& v) {
+             v.suspensions[1] = {Above(0.2f), 0.2f, 0.2f};
+         },
+         MinMax(1) + Rest(1)},
+        {"rest above max",
+         [](Values& v) {
+             v.suspensions[0] = {0.2f, 0.25f, 0.3f};
+         },
+         Rest(0)},
+        {"rest just above max",
+         [](Values& v) {
+             v.suspensions[3] = {0.1f, 0.3f, Above(0.3f)};
+         },
+         Rest(3)},
+        {"rest just below min",
+         [](Values& v) {
+             v.suspensions[3] = {0.1f, 0.3f, Below(0.1f)};
+         },
+         Rest(3)},
+        {"rest on min",
+         [](Values& v) {
+             v.suspensions[0] = {0.1f, 0.3f, 0.1f};
+         },
+         ""},
+        {"rest on max",
+         [](Values& v) {
+             v.suspensions[0] = {0.1f, 0.3f, 0.3f};
+         },
+         ""},
+        {"all equal",
+         [](Values& v) {
+             v.suspensions[0] = {0.2f, 0.2f, 0.2f};
+         },
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Values values = test::CleanCheckValues();
+        c.change(values);
+        EXPECT_EQ(SaveWarnings(values), c.expected);
+    }
+}
+
+TEST(SaveWarningsTest, EveryCheckFailingListsTheLinesInOrder) {
+    Values values;
+    values.maxRpm = 100;
+    values.idleRpm = 200;
+    values.stallRpm = 300;
+    values.startRpm = 101;
+    values.autoclutchRpm = 102;
+    values.shiftUpRpm = 1;
+    values.shiftDownRpm = 2;
+    values.brakingCoeff = -1.0f;
+    values.reverseRatio = 1.0f;
+    for (auto& susp : values.suspensions) {
+        susp = {0.3f, 0.2f, 0.1f};
+    }
+    std::string expected = std::string(kStallIdle) + kStallMax + kIdleMax + kAutoclutchMax +
+                           kStartMax + kShift + kCurve + kId + kVersion + kBraking + kDiff +
+                           kReverse;
+    for (int i = 0; i < 4; ++i) {
+        expected += MinMax(i) + Rest(i);
+    }
+    EXPECT_EQ(SaveWarnings(values), expected);
+}
+
+TEST(SaveWarningsTest, NewCarAsThePagesStoreIt) {
+    // Every page value zero or empty, the version kept from the template.
+    Values values;
+    values.version = "050b10";
+    EXPECT_EQ(SaveWarnings(values), std::string(kCurve) + kId + kDiff);
+}
+
+TEST(SaveWarningsTest, SeveralSuspensionsReportedInOrder) {
+    Values values = test::CleanCheckValues();
+    values.suspensions[3] = {0.2f, 0.25f, 0.3f};
+    values.suspensions[1] = {0.3f, 0.2f, 0.25f};
+    EXPECT_EQ(SaveWarnings(values), MinMax(1) + Rest(1) + Rest(3));
+}
+
+TEST(SaveWarningMessageTest, WrapsTheLines) {
+    EXPECT_EQ(SaveWarningMessage(std::string(kCurve) + kId),
+              "The following warnings occurred:\n\n"
+              "You have not specified a torque curve (.crv) file for the engine.\n"
+              "This car has no ID. It will not load in Tavix without one.\n"
+              "\n\nDo you still want to save?\n");
+}
+
+}  // namespace
+}  // namespace rw
