@@ -1,0 +1,80 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/Dialogs.h"
+
+// Dialogs for tests: records every message and file request and answers from
+// queues. An answer the test did not script is a test failure.
+class ScriptedDialogs : public rw::Dialogs {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        rw::MessageIcon icon;
+        rw::MessageButtons buttons;
+    };
+    struct FileRequest {
+        std::string title;
+        std::string filter;
+        bool save;
+    };
+
+    rw::MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
+                                  rw::MessageIcon icon, rw::MessageButtons buttons) override {
+        messages.push_back({text, caption, icon, buttons});
+        if (buttons == rw::MessageButtons::Ok) {
+            return rw::MessageAnswer::Ok;
+        }
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text;
+            return rw::MessageAnswer::No;
+        }
+        rw::MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::optional<std::string> ChooseOpenFile(const std::string& title,
+                                              const std::string& filter) override {
+        return Choose({title, filter, false});
+    }
+    std::optional<std::string> ChooseSaveFile(const std::string& title,
+                                              const std::string& filter) override {
+        return Choose({title, filter, true});
+    }
+    void OpenWithDefaultApp(const std::string& path) override { openedFiles.push_back(path); }
+
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const Message& message : messages) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+
+    std::vector<Message> messages;
+    std::vector<FileRequest> fileRequests;
+    std::vector<std::string> openedFiles;
+    // Answers to Yes/No questions, in order.
+    std::deque<rw::MessageAnswer> answers;
+    // Answers to file dialogs (open and save share the queue); nothing cancels.
+    std::deque<std::optional<std::string>> files;
+
+private:
+    std::optional<std::string> Choose(FileRequest request) {
+        fileRequests.push_back(std::move(request));
+        if (files.empty()) {
+            ADD_FAILURE() << "unexpected file dialog: " << fileRequests.back().title;
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = files.front();
+        files.pop_front();
+        return answer;
+    }
+};
