@@ -1,0 +1,261 @@
+#include "forms/AeroForm.h"
+
+#include <array>
+#include <string>
+
+#include "forms/FormatFixed.h"
+#include "tree/Numbers.h"
+
+namespace rw {
+
+namespace {
+
+std::string WingBlock(std::size_t index) {
+    return "aero.wing" + FormatInt(static_cast<std::int32_t>(index));
+}
+
+std::string WingPrefix(std::size_t index) {
+    return WingBlock(index) + ".";
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Length of the decimal number at the start of `text` (sign, digits, point,
+// exponent); 0 when there is none.
+std::size_t NumberLength(std::string_view text) {
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        ++at;
+    }
+    std::size_t digits = 0;
+    while (at < text.size() && IsDigit(text[at])) {
+        ++at;
+        ++digits;
+    }
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        while (at < text.size() && IsDigit(text[at])) {
+            ++at;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t exponent = at + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
+            ++exponent;
+        }
+        if (exponent < text.size() && IsDigit(text[exponent])) {
+            while (exponent < text.size() && IsDigit(text[exponent])) {
+                ++exponent;
+            }
+            at = exponent;
+        }
+    }
+    return at;
+}
+
+// Reads up to three blank-separated numbers, stopping at the first text that
+// is not one; the numbers not read stay 0.
+std::array<float, 3> ScanCenter(std::string_view text) {
+    std::array<float, 3> values{};
+    for (float& value : values) {
+        while (!text.empty() && IsBlank(text.front())) {
+            text.remove_prefix(1);
+        }
+        const std::size_t length = NumberLength(text);
+        if (length == 0) {
+            break;
+        }
+        value = ParseFloat(text.substr(0, length));
+        text.remove_prefix(length);
+    }
+    return values;
+}
+
+std::string FormatCenter(const Wing& wing) {
+    return FormatFixed(wing.x, 3) + " " + FormatFixed(wing.y, 3) + " " + FormatFixed(wing.z, 3);
+}
+
+}  // namespace
+
+AeroForm::AeroForm() {
+    ShowNoWing();
+}
+
+void AeroForm::FillFromTree(const ConfigTree& tree) {
+    wings.clear();
+    tree.GetFloat("aero.body.cx", cx);
+    tree.GetFloat("aero.body.area", area);
+    std::int32_t count = 0;
+    tree.GetInt("aero.wings", count);
+    std::size_t wingCount = count > 0 ? static_cast<std::size_t>(count) : 0;
+    // Past the list's own room, take only the wings the file really has, so a
+    // stray huge count cannot make up millions of empty wings.
+    if (wingCount > kMaxWings) {
+        std::size_t present = kMaxWings;
+        while (present < wingCount && tree.Find(WingBlock(present)) != nullptr) {
+            ++present;
+        }
+        wingCount = present;
+    }
+    wings.resize(wingCount);
+    for (std::size_t j = 0; j < wingCount; ++j) {
+        const std::string prefix = WingPrefix(j);
+        Wing& wing = wings[j];
+        tree.GetString(prefix + "name", wing.name);
+        tree.GetFloat(prefix + "span", wing.span);
+        tree.GetFloat(prefix + "cord", wing.cord);
+        tree.GetFloat(prefix + "angle", wing.angle);
+        tree.GetFloat(prefix + "angle_offset", wing.angleOffset);
+        tree.GetFloat(prefix + "coeff_drag", wing.coeffDrag);
+        tree.GetFloat(prefix + "coeff_down", wing.coeffDown);
+        std::string center;
+        tree.GetString(prefix + "center", center);
+        const std::array<float, 3> point = ScanCenter(center);
+        wing.x = point[0];
+        wing.y = point[1];
+        wing.z = point[2];
+    }
+    // An edit must never land in a wing of the new table that nobody picked.
+    ShowNoWing();
+}
+
+void AeroForm::StoreToTree(ConfigTree& tree) const {
+    tree.SetFloat("aero.body.cx", cx);
+    tree.SetFloat("aero.body.area", area);
+    tree.SetInt("aero.wings", static_cast<std::int32_t>(wings.size()));
+    for (std::size_t j = 0; j < wings.size(); ++j) {
+        const std::string prefix = WingPrefix(j);
+        const Wing& wing = wings[j];
+        tree.SetString(prefix + "name", wing.name);
+        tree.SetFloat(prefix + "span", wing.span);
+        tree.SetFloat(prefix + "cord", wing.cord);
+        tree.SetFloat(prefix + "angle", wing.angle);
+        tree.SetFloat(prefix + "angle_offset", wing.angleOffset);
+        tree.SetFloat(prefix + "coeff_drag", wing.coeffDrag);
+        tree.SetFloat(prefix + "coeff_down", wing.coeffDown);
+        tree.SetString(prefix + "center", FormatCenter(wing));
+    }
+}
+
+bool AeroForm::HasSelection() const {
+    return selected >= 0 && static_cast<std::size_t>(selected) < wings.size();
+}
+
+void AeroForm::SelectWing(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= wings.size()) {
+        ShowNoWing();
+        return;
+    }
+    selected = index;
+    ShowWing(wings[static_cast<std::size_t>(index)]);
+}
+
+bool AeroForm::AddWing() {
+    if (wings.size() >= kMaxWings) {
+        return false;
+    }
+    Wing wing;
+    wing.name = kNewWingName;
+    wings.push_back(std::move(wing));
+    SelectWing(static_cast<int>(wings.size()) - 1);
+    return true;
+}
+
+void AeroForm::DeleteWing() {
+    if (!HasSelection()) {
+        return;
+    }
+    wings.erase(wings.begin() + selected);
+    if (wings.empty()) {
+        ShowNoWing();
+        return;
+    }
+    // Deleting the last wing of the list moves the selection to the first.
+    if (static_cast<std::size_t>(selected) >= wings.size()) {
+        selected = 0;
+    }
+    ShowWing(wings[static_cast<std::size_t>(selected)]);
+}
+
+void AeroForm::RenameWing(std::string_view newName) {
+    if (!HasSelection()) {
+        return;
+    }
+    name = newName;
+    wings[static_cast<std::size_t>(selected)].name = name;
+}
+
+void AeroForm::ApplyWingField(WingField field) {
+    if (!HasSelection()) {
+        return;
+    }
+    Wing& wing = wings[static_cast<std::size_t>(selected)];
+    switch (field) {
+        case WingField::Cord:
+            wing.cord = cord;
+            break;
+        case WingField::Downforce:
+            wing.coeffDown = coeffDown;
+            break;
+        case WingField::Span:
+            wing.span = span;
+            break;
+        case WingField::Drag:
+            wing.coeffDrag = coeffDrag;
+            break;
+        case WingField::Angle:
+            wing.angle = angle;
+            break;
+        case WingField::Offset:
+            wing.angleOffset = angleOffset;
+            break;
+        case WingField::X:
+            wing.x = x;
+            break;
+        case WingField::Y:
+            wing.y = y;
+            break;
+        case WingField::Z:
+            wing.z = z;
+            break;
+    }
+}
+
+struct AeroForm::Enables AeroForm::Enables() const {
+    struct Enables enables;
+    enables.wingFields = HasSelection() && name != kNoneSelected;
+    enables.deleteWing = enables.wingFields;
+    enables.addWing = wings.size() < kMaxWings;
+    return enables;
+}
+
+void AeroForm::ShowWing(const Wing& wing) {
+    name = wing.name;
+    coeffDown = wing.coeffDown;
+    coeffDrag = wing.coeffDrag;
+    x = wing.x;
+    y = wing.y;
+    z = wing.z;
+    angle = wing.angle;
+    angleOffset = wing.angleOffset;
+    span = wing.span;
+    cord = wing.cord;
+}
+
+void AeroForm::ShowNoWing() {
+    selected = kNoWing;
+    ShowWing(Wing{});
+    name = kNoneSelected;
+}
+
+}  // namespace rw

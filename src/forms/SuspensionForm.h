@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "forms/WheelSelection.h"
+#include "tree/ConfigTree.h"
+
+namespace rw {
+
+// The values of one suspension, as the working copy holds them and as the
+// page shows them for the selection.
+struct SuspensionValues {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+    float rollCenterX = 0.0f;
+    float rollCenterY = 0.0f;
+    float rollCenterZ = 0.0f;
+    float restLength = 0.0f;
+    float minLength = 0.0f;
+    float maxLength = 0.0f;
+    float antiPitch = 0.0f;
+    std::int32_t k = 0;
+    std::int32_t bumpRate = 0;
+    std::int32_t reboundRate = 0;
+};
+
+// The Suspension page: the four suspensions, edited for any set of selected
+// suspensions at once with the wheel selector.
+class SuspensionForm {
+public:
+    enum class Field {
+        RestLength,
+        MinLength,
+        MaxLength,
+        BumpRate,
+        ReboundRate,
+        K,
+        AntiPitch,
+        RollCenterX,
+        RollCenterY,
+        RollCenterZ,
+        X,
+        Y,
+        Z,
+    };
+
+    struct Enables {
+        // All thirteen fields.
+        bool fields = false;
+    };
+
+    void FillFromTree(const ConfigTree& tree);
+    void StoreToTree(ConfigTree& tree) const;
+
+    void SetSelection(std::uint32_t mask);
+    void ToggleWheel(int wheel);
+    // Re-derives the shown values from the working copy.
+    void ShowSelection();
+
+    // Copies the shown value of one field into every selected suspension.
+    void ApplyField(Field field);
+
+    Enables Enables() const;
+
+    std::uint32_t selection = 0;
+    SuspensionValues shown;
+    std::array<SuspensionValues, kWheelCount> suspensions{};
+};
+
+}  // namespace rw
