@@ -1,6 +1,8 @@
 #include "document/CarDocument.h"
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "document/SaveCheck.h"
