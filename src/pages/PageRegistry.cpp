@@ -1,0 +1,129 @@
+#include "pages/PageRegistry.h"
+
+#include "pages/PageView.h"
+// Page headers, one per page view:
+// #include "pages/GeneralPage.h"
+
+namespace rw {
+
+namespace {
+
+constexpr std::array<PageSlot, 1> kInfoSlots = {PageSlot::General};
+constexpr std::array<PageSlot, 9> kPhysicsSlots = {
+    PageSlot::Body,       PageSlot::Engine, PageSlot::Gearbox,
+    PageSlot::Driveline,  PageSlot::Misc,   PageSlot::Wheels,
+    PageSlot::Suspension, PageSlot::Aero,   PageSlot::Calculations};
+constexpr std::array<PageSlot, 4> kPresentationSlots = {PageSlot::CarModels, PageSlot::WheelModels,
+                                                        PageSlot::OtherModels, PageSlot::Sounds};
+
+}  // namespace
+
+PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dialogs& dialogs,
+                          [[maybe_unused]] QWidget* parent) {
+    PageViews views{};
+    // One line per page, in this order, e.g.
+    // views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
+    // General
+    // Body
+    // Engine
+    // Gearbox
+    // Driveline
+    // Misc
+    // Wheels
+    // Suspension
+    // Aero
+    // Car Models
+    // Sounds
+    // Wheel Models
+    // Other Models
+    // Calculations
+    return views;
+}
+
+const char* PageTabLabel(PageSlot slot) {
+    switch (slot) {
+        case PageSlot::General:
+            return "General";
+        case PageSlot::Body:
+            return "Body";
+        case PageSlot::Engine:
+            return "Engine";
+        case PageSlot::Gearbox:
+            return "Gearbox";
+        case PageSlot::Driveline:
+            return "Driveline";
+        case PageSlot::Misc:
+            return "Misc";
+        case PageSlot::Wheels:
+            return "Wheels";
+        case PageSlot::Suspension:
+            return "Suspension";
+        case PageSlot::Aero:
+            return "Aero";
+        case PageSlot::Calculations:
+            return "Calculations";
+        case PageSlot::CarModels:
+            return "Car Models";
+        case PageSlot::WheelModels:
+            return "Wheel Models";
+        case PageSlot::OtherModels:
+            return "Other Models";
+        case PageSlot::Sounds:
+            return "Sounds";
+    }
+    return "";
+}
+
+PageCategory CategoryOf(PageSlot slot) {
+    if (slot == PageSlot::General) {
+        return PageCategory::Info;
+    }
+    return SlotIndex(slot) <= SlotIndex(PageSlot::Calculations) ? PageCategory::Physics
+                                                                : PageCategory::Presentation;
+}
+
+std::span<const PageSlot> CategorySlots(PageCategory category) {
+    switch (category) {
+        case PageCategory::Info:
+            return kInfoSlots;
+        case PageCategory::Physics:
+            return kPhysicsSlots;
+        case PageCategory::Presentation:
+            return kPresentationSlots;
+    }
+    return {};
+}
+
+PageSlot SlotOf(PageId page) {
+    switch (page) {
+        case PageId::General:
+            return PageSlot::General;
+        case PageId::Body:
+            return PageSlot::Body;
+        case PageId::Engine:
+            return PageSlot::Engine;
+        case PageId::Gearbox:
+            return PageSlot::Gearbox;
+        case PageId::Driveline:
+            return PageSlot::Driveline;
+        case PageId::Misc:
+            return PageSlot::Misc;
+        case PageId::Wheels:
+            return PageSlot::Wheels;
+        case PageId::Suspension:
+            return PageSlot::Suspension;
+        case PageId::Aero:
+            return PageSlot::Aero;
+        case PageId::CarModels:
+            return PageSlot::CarModels;
+        case PageId::Sounds:
+            return PageSlot::Sounds;
+        case PageId::WheelModels:
+            return PageSlot::WheelModels;
+        case PageId::OtherModels:
+            return PageSlot::OtherModels;
+    }
+    return PageSlot::General;
+}
+
+}  // namespace rw
