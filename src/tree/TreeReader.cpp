@@ -138,7 +138,15 @@ private:
             return;
         }
         std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos || equals == 0) {
+        std::string_view name = line.substr(0, equals == std::string_view::npos ? 0 : equals);
+        while (!name.empty() && (name.back() == ' ' || name.back() == '\t' || name.back() == '\r' ||
+                                 name.back() == '\n')) {
+            name.remove_suffix(1);
+        }
+        // A name of nothing but carriage returns would be written as a line
+        // that begins with "=", which reads back as a name line: read it as
+        // one now, so that a saved file reads back into the same tree.
+        if (name.empty()) {
             FlushPending();
             pendingName = line;
             pendingLine = lineNumber;
@@ -146,11 +154,6 @@ private:
             return;
         }
         FlushPending();
-        std::string_view name = line.substr(0, equals);
-        while (!name.empty() && (name.back() == ' ' || name.back() == '\t' || name.back() == '\r' ||
-                                 name.back() == '\n')) {
-            name.remove_suffix(1);
-        }
         std::string_view value = line.substr(equals + 1);
         while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
             value.remove_prefix(1);
