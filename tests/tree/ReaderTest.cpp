@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ValueKeepsLaterEquals", "a=b=c\n", Lines({"V a=b=c"})},
         ReadCase{"EmptyValue", "x=\n", Lines({"V x="})},
         ReadCase{"TildeFirstThenEquals", "~a=b\n", Lines({"V ~a=b"})},
+        // Written back, an empty name would begin its line with "=".
+        ReadCase{"NameOfOnlyCrIsName", "\r=5\n\r\r =6\n", Lines({"L \\r=5", "L \\r\\r =6"})},
         // Comments.
         ReadCase{"IndentedComment", "      ; note \n", Lines({"C ; note"})},
         ReadCase{"CommentWithBraceAndTilde", ";{ a~b = c\n", Lines({"C ;{ a~b = c"})},

@@ -1,0 +1,210 @@
+// Reads arbitrary bytes as a car file, saves and reads again: the tree must
+// survive the round trip, the writer's form must be stable, and dotted-path
+// access driven by the same bytes must never crash or lie.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "tree/ConfigTree.h"
+#include "tree/Reporter.h"
+#include "tree/TreeNode.h"
+
+namespace {
+
+class CountingReporter : public rw::Reporter {
+public:
+    void Show(const rw::Report& report) override {
+        if (report.text.empty()) {
+            Fail("empty report", "", "");
+        }
+        ++count;
+    }
+    static void Fail(const char* what, std::string_view a, std::string_view b) {
+        std::fprintf(stderr,
+                     "FuzzTree: %s\n--- first (%zu bytes)\n%.*s\n--- second (%zu bytes)\n%.*s\n",
+                     what, a.size(), static_cast<int>(a.size() > 2000 ? 2000 : a.size()), a.data(),
+                     b.size(), static_cast<int>(b.size() > 2000 ? 2000 : b.size()), b.data());
+        std::abort();
+    }
+    int count = 0;
+};
+
+// Kinds, names, values and shape, walked side by side without recursion.
+bool SameTree(const rw::TreeNode& a, const rw::TreeNode& b, std::string* where) {
+    std::vector<std::pair<const rw::TreeNode*, const rw::TreeNode*>> stack{{&a, &b}};
+    while (!stack.empty()) {
+        auto [x, y] = stack.back();
+        stack.pop_back();
+        if (x->kind != y->kind || x->name != y->name || x->value != y->value ||
+            x->children.size() != y->children.size()) {
+            *where = "node '" + x->name + "'/'" + y->name + "' kinds " +
+                     std::to_string(static_cast<int>(x->kind)) + "/" +
+                     std::to_string(static_cast<int>(y->kind)) + " values '" + x->value + "'/'" +
+                     y->value + "' children " + std::to_string(x->children.size()) + "/" +
+                     std::to_string(y->children.size());
+            return false;
+        }
+        for (std::size_t i = 0; i < x->children.size(); ++i) {
+            if (x->children[i]->parent != x || y->children[i]->parent != y) {
+                *where = "parent link of '" + x->children[i]->name + "'";
+                return false;
+            }
+            stack.emplace_back(x->children[i].get(), y->children[i].get());
+        }
+    }
+    return true;
+}
+
+void ExpectSameTree(const rw::ConfigTree& a, const rw::ConfigTree& b, std::string_view textA,
+                    std::string_view textB) {
+    std::string where;
+    if (!SameTree(*a.root, *b.root, &where)) {
+        CountingReporter::Fail(("trees differ at " + where).c_str(), textA, textB);
+    }
+}
+
+// The dotted paths of the tree's named nodes, in tree order, without recursion.
+std::vector<std::string> NodePaths(const rw::TreeNode& root, std::size_t limit) {
+    std::vector<std::string> paths;
+    std::vector<std::pair<const rw::TreeNode*, std::string>> stack{{&root, ""}};
+    while (!stack.empty() && paths.size() < limit) {
+        auto [node, prefix] = std::move(stack.back());
+        stack.pop_back();
+        for (auto it = node->children.rbegin(); it != node->children.rend(); ++it) {
+            std::string path = prefix.empty() ? (*it)->name : prefix + "." + (*it)->name;
+            paths.push_back(path);
+            if (!(*it)->children.empty() && path.size() < 4096) {
+                stack.emplace_back(it->get(), std::move(path));
+            }
+        }
+    }
+    return paths;
+}
+
+std::string PathFrom(FuzzedDataProvider& provider, const std::vector<std::string>& known) {
+    std::string path;
+    if (!known.empty() && provider.ConsumeBool()) {
+        path = known[provider.ConsumeIntegralInRange<std::size_t>(0, known.size() - 1)];
+        if (provider.ConsumeBool()) {
+            path += "." + provider.ConsumeRandomLengthString(16);
+        }
+    } else {
+        path = provider.ConsumeRandomLengthString(48);
+    }
+    return path;
+}
+
+bool HasEmptyComponent(std::string_view path) {
+    return path.empty() || path.front() == '.' || path.back() == '.' ||
+           path.find("..") != std::string_view::npos;
+}
+
+void ExerciseAccess(rw::ConfigTree& tree, const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider provider(data, size);
+    const std::vector<std::string> known = NodePaths(*tree.root, 256);
+    for (int step = 0; step < 32 && provider.remaining_bytes() > 0; ++step) {
+        const std::string path = PathFrom(provider, known);
+        std::string text;
+        std::int32_t number = 0;
+        float real = 0;
+        bool flag = false;
+        switch (provider.ConsumeIntegralInRange<int>(0, 7)) {
+            case 0: {
+                const rw::TreeNode* node = tree.Find(path);
+                const bool found = tree.GetString(path, text);
+                if (found != (node != nullptr) || (node != nullptr && node->value != text) ||
+                    (!found && !text.empty())) {
+                    CountingReporter::Fail("Find and GetString disagree", path, text);
+                }
+                break;
+            }
+            case 1:
+                if (!tree.GetInt(path, number) && number != 0) {
+                    CountingReporter::Fail("GetInt of a missing key not 0", path, "");
+                }
+                break;
+            case 2:
+                if (tree.GetFloat(path, real) ? !std::isfinite(real) : real != 0.0f) {
+                    CountingReporter::Fail("GetFloat gave a bad number", path, "");
+                }
+                break;
+            case 3:
+                tree.GetBool(path, flag);
+                break;
+            case 4:
+                text = provider.ConsumeRandomLengthString(32);
+                tree.SetString(path, text);
+                break;
+            case 5:
+                tree.SetInt(path, provider.ConsumeIntegral<std::int32_t>());
+                break;
+            case 6:
+                tree.SetFloat(path, provider.ConsumeFloatingPoint<float>());
+                if (!HasEmptyComponent(path)) {
+                    if (!tree.GetFloat(path, real) || !std::isfinite(real)) {
+                        CountingReporter::Fail("SetFloat did not read back", path, "");
+                    }
+                }
+                break;
+            case 7:
+                tree.AddCommentBefore(path, provider.ConsumeRandomLengthString(16));
+                break;
+        }
+        if (!tree.followInherit) {
+            CountingReporter::Fail("a setter left followInherit cleared", path, "");
+        }
+        if (step % 4 == 3 && !HasEmptyComponent(path)) {
+            // What a setter put in place is what a getter finds.
+            text = provider.ConsumeRandomLengthString(8);
+            tree.SetString(path, text);
+            std::string back;
+            if (!tree.GetString(path, back) || back != text) {
+                CountingReporter::Fail("SetString did not read back", path, back);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    CountingReporter reporter;
+
+    rw::ConfigTree first("fuzz");
+    first.ReadText(input, true, reporter);
+    const std::string firstText = first.ToText();
+
+    rw::ConfigTree second("fuzz");
+    second.ReadText(firstText, true, reporter);
+    ExpectSameTree(first, second, input, firstText);
+
+    // After one save the writer's form is a fixed point.
+    const std::string secondText = second.ToText();
+    if (secondText != firstText) {
+        CountingReporter::Fail("second save differs from the first", firstText, secondText);
+    }
+
+    // Edits through the dotted paths, then a save that must read back stably.
+    ExerciseAccess(first, data, size);
+    const std::string editedText = first.ToText();
+    rw::ConfigTree edited("fuzz");
+    edited.ReadText(editedText, false, reporter);
+    const std::string editedOnce = edited.ToText();
+    rw::ConfigTree editedAgain("fuzz");
+    editedAgain.ReadText(editedOnce, false, reporter);
+    ExpectSameTree(edited, editedAgain, editedText, editedOnce);
+    if (editedAgain.ToText() != editedOnce) {
+        CountingReporter::Fail("edited tree's save is not stable", editedOnce,
+                               editedAgain.ToText());
+    }
+    return 0;
+}
