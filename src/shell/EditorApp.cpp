@@ -1,0 +1,63 @@
+#include "shell/EditorApp.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <string_view>
+
+#include "shell/MainDialog.h"
+#include "shell/QtDialogs.h"
+
+namespace rw {
+
+namespace {
+
+bool EnvironmentSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+std::optional<std::string> EditorApp::StartFile(int argc, const char* const* argv) {
+    if (argc != 2) {
+        return std::nullopt;
+    }
+    return std::string(argv[1]);
+}
+
+std::optional<std::string> EditorApp::MissingDisplay(int argc, const char* const* argv) {
+    if (EnvironmentSet("QT_QPA_PLATFORM") || EnvironmentSet("DISPLAY") ||
+        EnvironmentSet("WAYLAND_DISPLAY")) {
+        return std::nullopt;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-platform" || argument == "--platform" ||
+            argument.starts_with("-platform=") || argument.starts_with("--platform=")) {
+            return std::nullopt;
+        }
+    }
+    return "rigwright: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+           "run it under a virtual one with: xvfb-run ./run.sh [FILE]";
+}
+
+int EditorApp::Run(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("rigwright"));
+    QApplication::setApplicationDisplayName(QStringLiteral("TAVIX Rigwright"));
+    QApplication::setDesktopFileName(QStringLiteral("rigwright"));
+    // QApplication has removed its own options from argc and argv by now.
+    const std::optional<std::string> startFile = StartFile(argc, argv);
+
+    QtDialogs dialogs;
+    MainDialog window(dialogs);
+    dialogs.SetParent(&window);
+    window.show();
+    if (startFile) {
+        window.LoadAtStart(*startFile);
+    }
+    window.exec();
+    return 0;
+}
+
+}  // namespace rw

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "document/PageProtocol.h"
+#include "pages/PageRegistry.h"
+
+namespace rw {
+
+class FormSet;
+
+// The page protocol of the editor: a page with a view fills and stores
+// through it (so the controls and the form stay in step); a page without a
+// view yet goes straight to its form, so a save writes what the command line
+// would.
+class GuiPages : public PageProtocol {
+public:
+    explicit GuiPages(FormSet& forms) : forms(forms) {}
+
+    void SetViews(const PageViews& pageViews) { views = pageViews; }
+
+    void FillFromTree(PageId page, const ConfigTree& tree) override;
+    void StoreToTree(PageId page, ConfigTree& tree) override;
+    void EnableFields(bool enabled) override;
+    SaveCheckValues CheckValues() const override;
+
+private:
+    FormSet& forms;
+    PageViews views{};
+};
+
+}  // namespace rw

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/CarDocument.h"
+#include "forms/FormSet.h"
+#include "pages/PageRegistry.h"
+#include "shell/EditorHost.h"
+#include "shell/GuiPages.h"
+
+class QAbstractButton;
+
+namespace Ui {
+class MainDialog;
+}
+
+namespace rw {
+
+class Dialogs;
+class PageView;
+
+// The editor's one window: the document buttons, the car path, the category
+// and page tab rows over the page views, Notepad, About and Exit.
+class MainDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    using PageFactory = std::function<PageViews(FormSet&, Dialogs&, QWidget*)>;
+
+    explicit MainDialog(Dialogs& dialogs, const PageFactory& createPages = CreatePageViews,
+                        QWidget* parent = nullptr);
+    ~MainDialog() override;
+
+    // The load of a file named on the command line.
+    void LoadAtStart(const std::string& path);
+    void ShowAbout();
+
+    // A click on a category button: rebuilds the page tab row unless the
+    // category is already selected.
+    void SelectCategory(PageCategory category);
+    PageCategory SelectedCategory() const { return category; }
+    // The pages offered by the page tab row, in tab order.
+    const std::vector<PageSlot>& ShownSlots() const;
+    // The page shown, or null for a category without page views.
+    PageView* ShownPage() const;
+    PageView* View(PageSlot slot) const { return views[SlotIndex(slot)]; }
+    // How often the page tab row has been built.
+    int TabRowBuilds() const { return tabRowBuilds; }
+
+    CarDocument& Document() { return document; }
+    FormSet& Forms() { return forms; }
+
+private:
+    void BuildPageTabRow();
+    void OnPageTabChanged(int index);
+    void SetControlStates(const ControlStates& states);
+    void SetCarPathText(const std::string& text);
+    // Runs a document operation with the host's per-operation bookkeeping.
+    void RunDocumentOperation(const std::function<void()>& operation);
+
+    std::unique_ptr<Ui::MainDialog> ui;
+    Dialogs& dialogs;
+    FormSet forms;
+    GuiPages pages;
+    EditorHost host;
+    CarDocument document;
+    PageViews views{};
+    PageCategory category = PageCategory::Info;
+    std::array<std::vector<PageSlot>, kCategoryCount> lists;
+    std::array<QAbstractButton*, kCategoryCount> categoryButtons{};
+    int tabRowBuilds = 0;
+};
+
+}  // namespace rw
