@@ -95,13 +95,6 @@ TEST(EngineForm, FillClearsFlagsTheNextCarLacks) {
     EXPECT_EQ(form.maxRpm, 0);
 }
 
-TEST(EngineForm, IntegerKeysKeepTheLeadingInteger) {
-    EngineForm form;
-    form.FillFromTree(*test::TreeWith({{"engine.max_rpm", "7500.9"}, {"engine.idle_rpm", "-12x"}}));
-    EXPECT_EQ(form.maxRpm, 7500);
-    EXPECT_EQ(form.idleRpm, -12);
-}
-
 TEST(EngineForm, PickedCurveKeepsOnlyTheFileName) {
     EngineForm form;
     form.PickCurveTorque("C:\\Tavix\\curves\\v8.crv");
