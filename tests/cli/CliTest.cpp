@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = rw::RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = ::testing::TempDir() + "rigwright-cli-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override {
+        std::string command = "rm -rf '" + dir + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        std::string path = dir + "/" + name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::string dir;
+};
+
+const std::string kSample = std::string(RIGWRIGHT_SOURCE_DIR) + "/examples/sample-car.ini";
+
+TEST_F(CliTest, UsageErrorsAndHelp) {
+    CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"format", "get", "set", "template", "check", "resave"}) {
+        EXPECT_NE(help.out.find(std::string("  ") + command + " "), std::string::npos) << command;
+    }
+    for (std::vector<std::string> args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"get", "x"},
+                                               {"set", "a", "b"},
+                                               {"format", "a", "b", "c"},
+                                               {"check"}}) {
+        EXPECT_EQ(Cli(args).status, 2);
+    }
+}
+
+TEST_F(CliTest, FormatWritesTheOutputFormAndReportsLinesInOrder) {
+    std::string in = Write("in.ini", "car\n{\n  wheels = 4\nstray\n}\n}\n");
+    CliRun run = Cli({"format", in, "-"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "car\r\n{\r\n   wheels=4\r\n   stray\r\n}\r\n");
+    EXPECT_EQ(run.err, in + ": Cannot interpret value \"stray\" on line 4\n" + in +
+                           ": Detected more '}' than '{' , may not have read data correctly\n");
+
+    std::string out = dir + "/out.ini";
+    EXPECT_EQ(Cli({"format", in, out}).status, 0);
+    EXPECT_EQ(ReadFile(out), run.out);
+}
+
+TEST_F(CliTest, UnreadableAndUnwritableFilesExitWithTwo) {
+    CliRun missing = Cli({"format", dir + "/missing.ini", "-"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find(dir + "/missing.ini: "), std::string::npos);
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
+
+    CliRun folder = Cli({"get", dir, "car.wheels"});
+    EXPECT_EQ(folder.status, 2);
+
+    std::string in = Write("in.ini", "a=1\n");
+    CliRun unwritable = Cli({"format", in, dir + "/no/such/folder/out.ini"});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_NE(unwritable.err.find(dir + "/no/such/folder/out.ini: "), std::string::npos);
+}
+
+TEST_F(CliTest, GetFollowsInheritanceAndMissingKeysExitWithOne) {
+    std::string in =
+        Write("in.ini", "base\n{\n   mass=12\n}\nwheel0~base\n{\n}\nloop~loop\n{\n}\n");
+    CliRun found = Cli({"get", in, "wheel0.mass"});
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(found.out, "12\n");
+    for (const char* key : {"wheel0.radius", "loop.x", "nothing.here"}) {
+        CliRun missing = Cli({"get", in, key});
+        EXPECT_EQ(missing.status, 1) << key;
+        EXPECT_EQ(missing.out, "") << key;
+    }
+}
+
+TEST_F(CliTest, SetMakesAnOverrideAndSavesInPlace) {
+    std::string in = Write("in.ini", "base\n{\n   mass=12\n}\nwheel0~base\n{\n}\n");
+    EXPECT_EQ(Cli({"set", in, "wheel0.mass", "15"}).status, 0);
+    EXPECT_EQ(ReadFile(in),
+              "base\r\n{\r\n   mass=12\r\n}\r\nwheel0~base\r\n{\r\n   mass=15\r\n}\r\n");
+    EXPECT_EQ(Cli({"set", in, "car.cg.x", "0.5"}).status, 0);
+    EXPECT_EQ(Cli({"get", in, "car.cg.x"}).out, "0.5\n");
+}
+
+TEST_F(CliTest, TemplateWritesTheDefaultCar) {
+    CliRun run = Cli({"template", "-"});
+    EXPECT_EQ(run.status, 0);
+    std::size_t lines = 0;
+    for (std::size_t at = run.out.find("\r\n"); at != std::string::npos;
+         at = run.out.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 549u);
+    EXPECT_EQ(run.out.rfind(";\r\n; TAVIX car.ini\r\n", 0), 0u);
+}
+
+TEST_F(CliTest, CheckListsReportsAndWarningsPerFile) {
+    std::string good = Write("good.ini", ReadFile(kSample));
+    std::string threeWheels = Write("three.ini", "car\n{\n   wheels=3\n}\n");
+    std::string warned =
+        Write("warned.ini", "car\n{\n   wheels=4\n   id=x\n   version=1\n}\nbad line\n");
+
+    CliRun clean = Cli({"check", good});
+    EXPECT_EQ(clean.out, "");
+    EXPECT_EQ(clean.status, 0);
+
+    CliRun run = Cli({"check", warned, threeWheels, good});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, warned + ": Cannot interpret value \"bad line\" on line 7\n" + warned +
+                           ": You have not specified a torque curve (.crv) file for the engine.\n" +
+                           warned + ": The Differential ratio is 0. The car will not move.\n" +
+                           threeWheels +
+                           ": This INI cannot be loaded.Either this INI cannot be parsed, or it "
+                           "does not have 4 wheels.\n");
+
+    EXPECT_EQ(Cli({"check", warned}).status, 1);
+}
+
+TEST_F(CliTest, ResaveWritesTheSameBytesToAFileAndToStandardOutput) {
+    std::string out = dir + "/out.ini";
+    CliRun toFile = Cli({"resave", kSample, out});
+    EXPECT_EQ(toFile.status, 0);
+    EXPECT_EQ(toFile.err, "");
+    CliRun toStdout = Cli({"resave", kSample, "-"});
+    EXPECT_EQ(toStdout.status, 0);
+    EXPECT_EQ(ReadFile(out), toStdout.out);
+    // The example car is written in the editor's own form, so an unedited
+    // save gives it back unchanged.
+    EXPECT_EQ(toStdout.out, ReadFile(kSample));
+
+    std::string threeWheels = Write("three.ini", "car\n{\n   wheels=3\n}\n");
+    CliRun refused = Cli({"resave", threeWheels, "-"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+}
+
+}  // namespace
