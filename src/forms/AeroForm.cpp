@@ -22,47 +22,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Length of the decimal number at the start of `text` (sign, digits, point,
-// exponent); 0 when there is none.
-std::size_t NumberLength(std::string_view text) {
-    std::size_t at = 0;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        ++at;
-    }
-    std::size_t digits = 0;
-    while (at < text.size() && IsDigit(text[at])) {
-        ++at;
-        ++digits;
-    }
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        while (at < text.size() && IsDigit(text[at])) {
-            ++at;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return 0;
-    }
-    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-        std::size_t exponent = at + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
-            ++exponent;
-        }
-        if (exponent < text.size() && IsDigit(text[exponent])) {
-            while (exponent < text.size() && IsDigit(text[exponent])) {
-                ++exponent;
-            }
-            at = exponent;
-        }
-    }
-    return at;
-}
-
 // Reads up to three blank-separated numbers, stopping at the first text that
 // is not one; the numbers not read stay 0.
 std::array<float, 3> ScanCenter(std::string_view text) {
@@ -71,7 +30,7 @@ std::array<float, 3> ScanCenter(std::string_view text) {
         while (!text.empty() && IsBlank(text.front())) {
             text.remove_prefix(1);
         }
-        const std::size_t length = NumberLength(text);
+        const std::size_t length = DecimalLength(text);
         if (length == 0) {
             break;
         }

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "tree/Numbers.h"
+
 namespace rw {
 
 NumberField::NumberField(QLineEdit* buddyEdit, QWidget* parent)
@@ -57,7 +59,7 @@ double NumberField::GetValue() const {
     if (!buddy) {
         return 0.0;
     }
-    return LeadingNumber(buddy->text().toStdString());
+    return ParseDouble(buddy->text().toStdString());
 }
 
 void NumberField::ShowValue(double value) {

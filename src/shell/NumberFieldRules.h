@@ -47,9 +47,4 @@ struct NumberFieldRules {
     }
 };
 
-// The leading decimal number of a text as the C library's atof reads it
-// (blanks, sign, digits, point, exponent; 0 without digits), but without its
-// locale, "inf", "nan" and hexadecimal forms.
-double LeadingNumber(std::string_view text);
-
 }  // namespace rw

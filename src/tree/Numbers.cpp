@@ -118,8 +118,9 @@ bool MagnitudeAtLeastOne(std::string_view number) {
     return leadingPower + exponent >= 0;
 }
 
-// Converts a scanned span; `inRange` tells whether it fits a float.
-float ConvertSpan(std::string_view text, const DecimalSpan& span, bool& inRange) {
+// The magnitude of a scanned span in double precision; `inRange` tells
+// whether it fits a double.
+double ConvertMagnitude(std::string_view text, const DecimalSpan& span, bool& inRange) {
     std::string_view number = text.substr(span.mantissaBegin, span.length - span.mantissaBegin);
     double value = 0.0;
     auto result = std::from_chars(number.data(), number.data() + number.size(), value,
@@ -128,13 +129,19 @@ float ConvertSpan(std::string_view text, const DecimalSpan& span, bool& inRange)
     if (result.ec == std::errc::result_out_of_range) {
         if (MagnitudeAtLeastOne(number)) {
             inRange = false;
-            value = FLT_MAX;
+            value = DBL_MAX;
         } else {
             value = 0.0;
         }
     } else if (result.ec != std::errc{}) {
         value = 0.0;
     }
+    return value;
+}
+
+// Converts a scanned span; `inRange` tells whether it fits a float.
+float ConvertSpan(std::string_view text, const DecimalSpan& span, bool& inRange) {
+    double value = ConvertMagnitude(text, span, inRange);
     // From here on a double would round to a float infinity.
     constexpr double kFloatLimit = 0x1.ffffffp+127;
     if (value >= kFloatLimit) {
@@ -155,13 +162,18 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+std::string_view SkipCSpace(std::string_view text) {
+    while (!text.empty() && IsCSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::int32_t ParseInt(std::string_view text) {
+    text = SkipCSpace(text);
     std::size_t i = 0;
-    while (i < text.size() && IsCSpace(text[i])) {
-        ++i;
-    }
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -190,17 +202,28 @@ std::int32_t ParseInt(std::string_view text) {
 }
 
 float ParseFloat(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsCSpace(text[i])) {
-        ++i;
-    }
-    text.remove_prefix(i);
+    text = SkipCSpace(text);
     DecimalSpan span = ScanDecimal(text);
     if (span.length == 0) {
         return 0.0f;
     }
     bool inRange = true;
     return ConvertSpan(text, span, inRange);
+}
+
+double ParseDouble(std::string_view text) {
+    text = SkipCSpace(text);
+    DecimalSpan span = ScanDecimal(text);
+    if (span.length == 0) {
+        return 0.0;
+    }
+    bool inRange = true;
+    double magnitude = ConvertMagnitude(text, span, inRange);
+    return span.negative ? -magnitude : magnitude;
+}
+
+std::size_t DecimalLength(std::string_view text) {
+    return ScanDecimal(text).length;
 }
 
 std::string FormatInt(std::int32_t number) {

@@ -17,6 +17,13 @@ std::int32_t ParseInt(std::string_view text);
 // largest float of that sign. Never NaN or infinite.
 float ParseFloat(std::string_view text);
 
+// The length of the decimal number at the start of the text (optional sign,
+// digits with an optional point, optional exponent); 0 when there is none.
+std::size_t DecimalLength(std::string_view text);
+// Like ParseFloat, in double precision (beyond the double range the largest
+// double of that sign).
+double ParseDouble(std::string_view text);
+
 // "%i".
 std::string FormatInt(std::int32_t number);
 // "%.6f", then trailing "0" and " " removed, then a trailing ".".

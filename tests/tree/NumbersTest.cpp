@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -124,3 +125,16 @@ TEST(Numbers, FieldConversionsIgnoreTheProcessLocale) {
 
 }  // namespace
 }  // namespace rw
+
+TEST(Numbers, ParseDoubleReadsLikeAtofWithoutTheLocaleForms) {
+    EXPECT_EQ(rw::ParseDouble("  12.5abc"), 12.5);
+    EXPECT_EQ(rw::ParseDouble("-3e2"), -300);
+    EXPECT_EQ(rw::ParseDouble("4e"), 4);
+    EXPECT_EQ(rw::ParseDouble("+.5"), 0.5);
+    EXPECT_EQ(rw::ParseDouble("abc"), 0);
+    EXPECT_EQ(rw::ParseDouble("inf"), 0);
+    EXPECT_EQ(rw::ParseDouble("0x10"), 0);
+    EXPECT_EQ(rw::ParseDouble("1,5"), 1);
+    EXPECT_EQ(rw::ParseDouble("1e-999"), 0);
+    EXPECT_EQ(rw::ParseDouble("-1e999"), -DBL_MAX);
+}
