@@ -141,9 +141,7 @@ ConfigTree* LoadAndStore(CarDocument& document, FormSet& forms, const std::strin
         return nullptr;
     }
     ConfigTree* tree = document.Tree();
-    for (PageId page : kStoreOrder) {
-        forms.StoreToTree(page, *tree);
-    }
+    forms.StoreAll(*tree);
     return tree;
 }
 
