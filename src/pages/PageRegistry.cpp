@@ -1,8 +1,10 @@
 #include "pages/PageRegistry.h"
 
+#include "forms/FormSet.h"
 #include "pages/PageView.h"
 // Page headers, one per page view:
 // #include "pages/GeneralPage.h"
+#include "pages/WheelsPage.h"
 
 namespace rw {
 
@@ -29,7 +31,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     // Gearbox
     // Driveline
     // Misc
-    // Wheels
+    views[SlotIndex(PageSlot::Wheels)] = new WheelsPage(forms.Wheels(), dialogs, parent);
     // Suspension
     // Aero
     // Car Models

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+#include "tree/ConfigTree.h"
+#include "tree/Reporter.h"
+
+// Small helpers for the page tests: trees from text, stored values by path,
+// and typing the way a user does.
+namespace page_test {
+
+class SilentReporter : public rw::Reporter {
+public:
+    void Show(const rw::Report& /*report*/) override {}
+};
+
+inline rw::ConfigTree TreeOf(std::string_view text) {
+    rw::ConfigTree tree("test.ini");
+    SilentReporter reporter;
+    tree.ReadText(text, false, reporter);
+    return tree;
+}
+
+// The stored text of a key, or "<missing>".
+inline std::string ValueAt(const rw::ConfigTree& tree, std::string_view path) {
+    std::string value;
+    return tree.Find(path) && tree.GetString(path, value) ? value : "<missing>";
+}
+
+// Selects the field's text and types over it, one key at a time.
+inline void TypeOver(QLineEdit* edit, const char* text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+template <typename T>
+T* Find(const QWidget& root, const char* name) {
+    T* child = root.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+}  // namespace page_test
