@@ -4,6 +4,7 @@
 #include "pages/PageView.h"
 // Page headers, one per page view:
 // #include "pages/GeneralPage.h"
+#include "pages/SuspensionPage.h"
 #include "pages/WheelsPage.h"
 
 namespace rw {
@@ -32,7 +33,8 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     // Driveline
     // Misc
     views[SlotIndex(PageSlot::Wheels)] = new WheelsPage(forms.Wheels(), dialogs, parent);
-    // Suspension
+    views[SlotIndex(PageSlot::Suspension)] =
+        new SuspensionPage(forms.Suspension(), dialogs, parent);
     // Aero
     // Car Models
     // Sounds
