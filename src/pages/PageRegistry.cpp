@@ -4,6 +4,7 @@
 #include "pages/PageView.h"
 // Page headers, one per page view:
 // #include "pages/GeneralPage.h"
+#include "pages/AeroPage.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelsPage.h"
 
@@ -35,7 +36,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     views[SlotIndex(PageSlot::Wheels)] = new WheelsPage(forms.Wheels(), dialogs, parent);
     views[SlotIndex(PageSlot::Suspension)] =
         new SuspensionPage(forms.Suspension(), dialogs, parent);
-    // Aero
+    views[SlotIndex(PageSlot::Aero)] = new AeroPage(forms.Aero(), dialogs, parent);
     // Car Models
     // Sounds
     // Wheel Models

@@ -1,0 +1,171 @@
+#include "pages/AeroPage.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <string>
+#include <utility>
+
+#include "shell/NumberField.h"
+#include "shell/TextCodec.h"
+#include "ui_AeroPage.h"
+
+namespace rw {
+
+AeroPage::AeroPage(AeroForm& form, Dialogs& dialogs, QWidget* parent)
+    : PageView(dialogs, parent), ui(std::make_unique<Ui::AeroPage>()), form(form) {
+    ui->setupUi(this);
+
+    exchange.Bind(ui->spanEdit, &form.span);
+    exchange.Bind(ui->cordEdit, &form.cord);
+    exchange.Bind(ui->nameEdit, &form.name);
+    exchange.Bind(ui->coeffDownEdit, &form.coeffDown);
+    exchange.Bind(ui->coeffDragEdit, &form.coeffDrag);
+    exchange.Bind(ui->xEdit, &form.x);
+    exchange.Bind(ui->yEdit, &form.y);
+    exchange.Bind(ui->zEdit, &form.z);
+    exchange.Bind(ui->areaEdit, &form.area);
+    exchange.Bind(ui->cxEdit, &form.cx);
+    exchange.Bind(ui->angleEdit, &form.angle);
+    exchange.Bind(ui->angleOffsetEdit, &form.angleOffset);
+
+    AttachNumberField(ui->cxEdit, 0, 1, 0.01);
+    AttachNumberField(ui->angleEdit, 0, 180, 0.5);
+    AttachNumberField(ui->angleOffsetEdit, 0, 180, 0.5);
+
+    using Field = AeroForm::WingField;
+    const std::pair<QLineEdit*, Field> wingFields[] = {
+        {ui->cordEdit, Field::Cord},   {ui->coeffDownEdit, Field::Downforce},
+        {ui->spanEdit, Field::Span},   {ui->coeffDragEdit, Field::Drag},
+        {ui->angleEdit, Field::Angle}, {ui->angleOffsetEdit, Field::Offset},
+        {ui->xEdit, Field::X},         {ui->yEdit, Field::Y},
+        {ui->zEdit, Field::Z},
+    };
+    for (const auto& [edit, field] : wingFields) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit = edit, field = field] { OnWingFieldChanged(edit, field); });
+    }
+    // The body values follow the typing too, so that a later push (a pick, an
+    // added or deleted wing) shows what was typed instead of the old value.
+    for (QLineEdit* edit : {ui->areaEdit, ui->cxEdit}) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit] { exchange.Take(edit, TakeReason::Typing); });
+    }
+    connect(ui->nameEdit, &QLineEdit::textChanged, this, &AeroPage::OnNameChanged);
+    // A pick is a selection, not the current row: the list makes its first
+    // row current when it gets the focus by the keyboard, which picks nothing.
+    connect(ui->wingList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> picked = ui->wingList->selectedItems();
+        if (!picked.isEmpty()) {
+            OnWingPicked(ui->wingList->row(picked.front()));
+        }
+    });
+    connect(ui->addWingButton, &QPushButton::clicked, this, &AeroPage::OnAddWing);
+    connect(ui->deleteWingButton, &QPushButton::clicked, this, &AeroPage::OnDeleteWing);
+
+    exchange.Push();
+    ApplyEnables();
+}
+
+AeroPage::~AeroPage() = default;
+
+void AeroPage::FillFromTree(const ConfigTree& tree) {
+    // The form returns to no wing selected, so an edit cannot land in a wing
+    // of the new table that nobody picked.
+    form.FillFromTree(tree);
+    RebuildList();
+    exchange.Push();
+    ApplyEnables();
+}
+
+void AeroPage::StoreToTree(ConfigTree& tree) {
+    exchange.Take(TakeReason::Action);
+    form.StoreToTree(tree);
+}
+
+void AeroPage::OnWingPicked(int row) {
+    form.SelectWing(row);
+    exchange.Push();
+    ApplyEnables();
+    ui->wingList->setFocus();
+}
+
+void AeroPage::OnAddWing() {
+    if (!form.AddWing()) {
+        return;
+    }
+    const QSignalBlocker blocker(ui->wingList);
+    ui->wingList->addItem(DecodeBytes(form.wings.back().name));
+    ui->wingList->setFocus();
+    SelectRow(form.selected);
+    exchange.Push();
+    ApplyEnables();
+}
+
+void AeroPage::OnDeleteWing() {
+    if (!form.HasSelection()) {
+        return;
+    }
+    const int removed = form.selected;
+    form.DeleteWing();
+    {
+        const QSignalBlocker blocker(ui->wingList);
+        delete ui->wingList->takeItem(removed);
+    }
+    ui->wingList->setFocus();
+    SelectRow(form.HasSelection() ? form.selected : -1);
+    exchange.Push();
+    ApplyEnables();
+}
+
+void AeroPage::OnNameChanged() {
+    if (!form.HasSelection()) {
+        return;
+    }
+    exchange.Take(ui->nameEdit, TakeReason::Typing);
+    const std::string name = form.name;
+    form.RenameWing(name);
+    if (QListWidgetItem* entry = ui->wingList->item(form.selected)) {
+        const QSignalBlocker blocker(ui->wingList);
+        entry->setText(ui->nameEdit->text());
+    }
+}
+
+void AeroPage::OnWingFieldChanged(QLineEdit* edit, AeroForm::WingField field) {
+    // Text on its way to a number keeps the wing's last good value.
+    if (exchange.Take(edit, TakeReason::Typing)) {
+        form.ApplyWingField(field);
+    }
+}
+
+void AeroPage::SelectRow(int row) {
+    const QSignalBlocker blocker(ui->wingList);
+    if (row < 0) {
+        ui->wingList->setCurrentRow(-1);
+        ui->wingList->clearSelection();
+    } else {
+        ui->wingList->setCurrentRow(row);
+    }
+}
+
+void AeroPage::RebuildList() {
+    const QSignalBlocker blocker(ui->wingList);
+    ui->wingList->clear();
+    for (const Wing& wing : form.wings) {
+        ui->wingList->addItem(DecodeBytes(wing.name));
+    }
+}
+
+void AeroPage::ApplyEnables() {
+    const struct AeroForm::Enables enables = form.Enables();
+    for (QLineEdit* edit :
+         {ui->nameEdit, ui->spanEdit, ui->cordEdit, ui->coeffDownEdit, ui->coeffDragEdit, ui->xEdit,
+          ui->yEdit, ui->zEdit, ui->angleEdit, ui->angleOffsetEdit}) {
+        edit->setEnabled(enables.wingFields);
+    }
+    ui->deleteWingButton->setEnabled(enables.deleteWing);
+    ui->addWingButton->setEnabled(enables.addWing);
+}
+
+}  // namespace rw
