@@ -5,6 +5,7 @@
 // Page headers, one per page view:
 // #include "pages/GeneralPage.h"
 #include "pages/AeroPage.h"
+#include "pages/CalculationsPage.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelsPage.h"
 
@@ -41,7 +42,11 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     // Sounds
     // Wheel Models
     // Other Models
-    // Calculations
+    // The figures include what is typed on these two pages and not yet stored.
+    views[SlotIndex(PageSlot::Calculations)] = new CalculationsPage(
+        forms,
+        {views[SlotIndex(PageSlot::Body)], views[SlotIndex(PageSlot::Suspension)]},
+        dialogs, parent);
     return views;
 }
 

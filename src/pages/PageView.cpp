@@ -18,4 +18,8 @@ void PageView::EnableFields(bool /*enabled*/) {}
 
 void PageView::Recalculate() {}
 
+bool PageView::TakeControls() {
+    return exchange.Take(TakeReason::Action);
+}
+
 }  // namespace rw

@@ -39,6 +39,10 @@ public:
     virtual void EnableFields(bool enabled);
     // The Calculations page, run just before its tab is shown.
     virtual void Recalculate();
+    // Takes the controls' current contents into the bound values, as for an
+    // action (a prompt at the first field that does not parse); another page
+    // that derives figures from this one's values runs it first.
+    bool TakeControls();
 
 protected:
     Dialogs& dialogs;

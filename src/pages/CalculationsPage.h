@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "pages/PageView.h"
+
+namespace Ui {
+class CalculationsPage;
+}
+
+namespace rw {
+
+class FormSet;
+
+// Shows the weight distribution, wheelbase and track widths derived from the
+// Body and Suspension pages' current values; it edits and stores nothing.
+class CalculationsPage : public PageView {
+    Q_OBJECT
+
+public:
+    // `sources` are the views whose typed values the figures must include
+    // (the Body and Suspension pages); a null entry is skipped.
+    CalculationsPage(FormSet& forms, std::vector<PageView*> sources, Dialogs& dialogs,
+                     QWidget* parent = nullptr);
+    ~CalculationsPage() override;
+
+    void Recalculate() override;
+
+private:
+    void ShowFigures();
+
+    std::unique_ptr<Ui::CalculationsPage> ui;
+    FormSet& forms;
+    std::vector<PageView*> sources;
+};
+
+}  // namespace rw
