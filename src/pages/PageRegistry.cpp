@@ -6,6 +6,7 @@
 // #include "pages/GeneralPage.h"
 #include "pages/AeroPage.h"
 #include "pages/CalculationsPage.h"
+#include "pages/GeneralPage.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelsPage.h"
 
@@ -28,7 +29,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     PageViews views{};
     // One line per page, in this order, e.g.
     // views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
-    // General
+    views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
     // Body
     // Engine
     // Gearbox

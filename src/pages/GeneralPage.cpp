@@ -1,0 +1,51 @@
+#include "pages/GeneralPage.h"
+
+#include <QTextOption>
+
+#include "forms/GeneralForm.h"
+#include "ui_GeneralPage.h"
+
+namespace rw {
+
+GeneralPage::GeneralPage(GeneralForm& form, Dialogs& dialogs, QWidget* parent)
+    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::GeneralPage>()) {
+    ui->setupUi(this);
+    // Long credits and notes wrap between words; Enter never reaches them.
+    for (QPlainTextEdit* edit : {ui->creditsEdit, ui->notesEdit}) {
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setWordWrapMode(QTextOption::WordWrap);
+    }
+    exchange.Bind(ui->nameEdit, &form.name);
+    exchange.Bind(ui->yearEdit, &form.year);
+    exchange.Bind(ui->versionEdit, &form.version);
+    exchange.Bind(ui->idEdit, &form.id);
+    exchange.Bind(ui->creditsEdit, &form.credits);
+    exchange.Bind(ui->notesEdit, &form.notes);
+    // Nothing can be edited before a car is open.
+    EnableFields(false);
+}
+
+GeneralPage::~GeneralPage() = default;
+
+void GeneralPage::FillFromTree(const ConfigTree& tree) {
+    form.FillFromTree(tree);
+    exchange.Push();
+    EnableFields(true);
+}
+
+void GeneralPage::StoreToTree(ConfigTree& tree) {
+    exchange.Take(TakeReason::Action);
+    form.StoreToTree(tree);
+}
+
+void GeneralPage::EnableFields(bool enabled) {
+    // Texts always parse, so this take never prompts.
+    exchange.Take(TakeReason::Action);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{ui->nameEdit, ui->yearEdit, ui->versionEdit, ui->idEdit,
+                                         ui->creditsEdit, ui->notesEdit}) {
+        field->setEnabled(enabled);
+    }
+}
+
+}  // namespace rw
