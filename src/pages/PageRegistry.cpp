@@ -5,6 +5,7 @@
 // Page headers, one per page view:
 // #include "pages/GeneralPage.h"
 #include "pages/AeroPage.h"
+#include "pages/BodyPage.h"
 #include "pages/CalculationsPage.h"
 #include "pages/GeneralPage.h"
 #include "pages/SuspensionPage.h"
@@ -30,7 +31,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     // One line per page, in this order, e.g.
     // views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
     views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
-    // Body
+    views[SlotIndex(PageSlot::Body)] = new BodyPage(forms.Body(), dialogs, parent);
     // Engine
     // Gearbox
     // Driveline
