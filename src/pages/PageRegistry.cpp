@@ -7,6 +7,7 @@
 #include "pages/AeroPage.h"
 #include "pages/BodyPage.h"
 #include "pages/CalculationsPage.h"
+#include "pages/EnginePage.h"
 #include "pages/GeneralPage.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelsPage.h"
@@ -32,7 +33,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     // views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
     views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
     views[SlotIndex(PageSlot::Body)] = new BodyPage(forms.Body(), dialogs, parent);
-    // Engine
+    views[SlotIndex(PageSlot::Engine)] = new EnginePage(forms.Engine(), dialogs, parent);
     // Gearbox
     // Driveline
     // Misc
