@@ -8,6 +8,7 @@
 #include "pages/BodyPage.h"
 #include "pages/CalculationsPage.h"
 #include "pages/EnginePage.h"
+#include "pages/GearboxPage.h"
 #include "pages/GeneralPage.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelsPage.h"
@@ -34,7 +35,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
     views[SlotIndex(PageSlot::Body)] = new BodyPage(forms.Body(), dialogs, parent);
     views[SlotIndex(PageSlot::Engine)] = new EnginePage(forms.Engine(), dialogs, parent);
-    // Gearbox
+    views[SlotIndex(PageSlot::Gearbox)] = new GearboxPage(forms.Gearbox(), dialogs, parent);
     // Driveline
     // Misc
     views[SlotIndex(PageSlot::Wheels)] = new WheelsPage(forms.Wheels(), dialogs, parent);

@@ -1,0 +1,115 @@
+#include "pages/GearboxPage.h"
+
+#include <QVariant>
+
+#include "forms/GearboxForm.h"
+#include "shell/Dialogs.h"
+#include "shell/NumberField.h"
+#include "tree/Numbers.h"
+#include "ui_GearboxPage.h"
+
+namespace rw {
+
+GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
+    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::GearboxPage>()) {
+    ui->setupUi(this);
+    static_assert(GearboxForm::kRowCount == 7);
+    ratioEdits = {ui->ratio1Edit, ui->ratio2Edit, ui->ratio3Edit, ui->ratio4Edit,
+                  ui->ratio5Edit, ui->ratio6Edit, ui->ratio7Edit};
+    inertiaEdits = {ui->inertia1Edit, ui->inertia2Edit, ui->inertia3Edit, ui->inertia4Edit,
+                    ui->inertia5Edit, ui->inertia6Edit, ui->inertia7Edit};
+    NumberField* gearCountSpin = AttachNumberField(ui->gearCountEdit, 1, 7, 1);
+
+    // The check box never fails to take, so a bad field cannot hold it back.
+    exchange.Bind(ui->reverseGearCheck, &form.reverseGear);
+    exchange.Bind(ui->gearCountEdit, &form.gearCount);
+    for (std::size_t row = 0; row < ratioEdits.size(); ++row) {
+        exchange.Bind(ratioEdits[row], &form.ratios[row]);
+    }
+    exchange.Bind(ui->reverseRatioEdit, &form.reverseRatio);
+    for (std::size_t row = 0; row < inertiaEdits.size(); ++row) {
+        exchange.Bind(inertiaEdits[row], &form.inertias[row]);
+    }
+    exchange.Bind(ui->reverseInertiaEdit, &form.reverseInertia);
+    exchange.Push();
+    gearCountSpin->SetValue(1);
+    ApplyEnableRule(TakeReason::Action);
+
+    // Typing and the spin button both change the text; a count on its way
+    // to a number is not worth a prompt.
+    connect(ui->gearCountEdit, &QLineEdit::textChanged, this,
+            [this] { ApplyEnableRule(TakeReason::Typing); });
+    connect(ui->reverseGearCheck, &QCheckBox::clicked, this,
+            [this] { ApplyEnableRule(TakeReason::Action); });
+}
+
+GearboxPage::~GearboxPage() = default;
+
+void GearboxPage::FillFromTree(const ConfigTree& tree) {
+    form.FillFromTree(tree);
+    exchange.Push();
+    ShowEnables();
+}
+
+void GearboxPage::StoreToTree(ConfigTree& tree) {
+    TakeAll(TakeReason::Action);
+    form.StoreToTree(tree);
+}
+
+bool GearboxPage::TakeAll(TakeReason reason) {
+    QLineEdit* edit = ui->gearCountEdit;
+    if (reason == TakeReason::Typing) {
+        const std::int32_t lastGood = form.gearCount;
+        if (exchange.Take(TakeReason::Typing) && form.AcceptsGearCount(form.gearCount)) {
+            return true;
+        }
+        if (!form.AcceptsGearCount(form.gearCount)) {
+            form.gearCount = lastGood;
+            MarkGearCount();
+        }
+        return false;
+    }
+    // Refusing the count stops the take there, as text that does not parse
+    // would: only the check box before it is taken.
+    const std::optional<std::int32_t> typed = ParseIntStrict(edit->text().toStdString());
+    if (typed && !form.AcceptsGearCount(*typed)) {
+        exchange.Take(ui->reverseGearCheck, TakeReason::Action);
+        MarkGearCount();
+        dialogs.ShowMessage(form.GearCountPrompt(), kAppCaption, MessageIcon::Exclamation,
+                            MessageButtons::Ok);
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+        return false;
+    }
+    return exchange.Take(TakeReason::Action);
+}
+
+void GearboxPage::ApplyEnableRule(TakeReason reason) {
+    const bool taken = TakeAll(reason);
+    ShowEnables();
+    // Pushing while the user types would rewrite the text under the cursor;
+    // after a failed take it would throw away the text to correct.
+    if (taken && reason == TakeReason::Action) {
+        exchange.Push();
+    }
+}
+
+void GearboxPage::ShowEnables() {
+    const auto enables = form.Enables();
+    for (std::size_t row = 0; row < ratioEdits.size(); ++row) {
+        ratioEdits[row]->setEnabled(enables.rows[row]);
+        inertiaEdits[row]->setEnabled(enables.rows[row]);
+    }
+    ui->reverseRatioEdit->setEnabled(enables.reverse);
+    ui->reverseInertiaEdit->setEnabled(enables.reverse);
+}
+
+void GearboxPage::MarkGearCount() {
+    // The same mark the exchange gives text that does not parse; it clears
+    // once the text is taken again.
+    QLineEdit* edit = ui->gearCountEdit;
+    edit->setProperty(DataExchange::kInvalidProperty, true);
+    edit->setStyleSheet(QStringLiteral("background-color: #ffd0d0;"));
+}
+
+}  // namespace rw
