@@ -7,6 +7,7 @@
 #include "pages/AeroPage.h"
 #include "pages/BodyPage.h"
 #include "pages/CalculationsPage.h"
+#include "pages/DrivelinePage.h"
 #include "pages/EnginePage.h"
 #include "pages/GearboxPage.h"
 #include "pages/GeneralPage.h"
@@ -36,7 +37,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     views[SlotIndex(PageSlot::Body)] = new BodyPage(forms.Body(), dialogs, parent);
     views[SlotIndex(PageSlot::Engine)] = new EnginePage(forms.Engine(), dialogs, parent);
     views[SlotIndex(PageSlot::Gearbox)] = new GearboxPage(forms.Gearbox(), dialogs, parent);
-    // Driveline
+    views[SlotIndex(PageSlot::Driveline)] = new DrivelinePage(forms.Driveline(), dialogs, parent);
     // Misc
     views[SlotIndex(PageSlot::Wheels)] = new WheelsPage(forms.Wheels(), dialogs, parent);
     views[SlotIndex(PageSlot::Suspension)] =

@@ -1,0 +1,97 @@
+#include "pages/DrivelinePage.h"
+
+#include <QButtonGroup>
+
+#include "forms/DrivelineForm.h"
+#include "shell/NumberField.h"
+#include "ui_DrivelinePage.h"
+
+namespace rw {
+
+namespace {
+
+// Shows the button of `id` selected, or none when the group has no such
+// button: an exclusive group would keep its old selection.
+void SelectOnly(QButtonGroup* group, int id) {
+    if (QAbstractButton* button = group->button(id)) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons()) {
+        button->setChecked(false);
+    }
+    group->setExclusive(true);
+}
+
+}  // namespace
+
+DrivelinePage::DrivelinePage(DrivelineForm& form, Dialogs& dialogs, QWidget* parent)
+    : PageView(dialogs, parent),
+      form(form),
+      ui(std::make_unique<Ui::DrivelinePage>()),
+      typeGroup(new QButtonGroup(this)),
+      driveGroup(new QButtonGroup(this)) {
+    ui->setupUi(this);
+    typeGroup->addButton(ui->freeRadio, 0);
+    typeGroup->addButton(ui->viscousRadio, 1);
+    typeGroup->addButton(ui->salisburyRadio, 2);
+    driveGroup->addButton(ui->fwdRadio, static_cast<int>(DrivelineForm::Drive::Fwd));
+    driveGroup->addButton(ui->rwdRadio, static_cast<int>(DrivelineForm::Drive::Rwd));
+
+    AttachNumberField(ui->lockingCoeffEdit, 0, 100, 1);
+    AttachNumberField(ui->powerAngleEdit, 0, 100, 1);
+    AttachNumberField(ui->coastAngleEdit, 0, 90, 1);
+    AttachNumberField(ui->clutchesEdit, 1, 6, 1);
+
+    exchange.Bind(ui->lockingCoeffEdit, &form.lockingCoeff);
+    exchange.Bind(ui->clutchesEdit, &form.clutches);
+    exchange.Bind(ui->clutchFactorEdit, &form.clutchFactor);
+    exchange.Bind(ui->ratioEdit, &form.ratio);
+    exchange.Bind(ui->powerAngleEdit, &form.powerAngle);
+    exchange.Bind(ui->coastAngleEdit, &form.coastAngle);
+    exchange.Bind(ui->maxTorqueEdit, &form.maxTorque);
+    exchange.Push();
+    ApplyEnableRule();
+
+    connect(typeGroup, &QButtonGroup::idClicked, this, [this](int id) {
+        this->form.type = id;
+        ApplyEnableRule();
+    });
+    connect(driveGroup, &QButtonGroup::idClicked, this,
+            [this](int id) { this->form.drive = static_cast<DrivelineForm::Drive>(id); });
+}
+
+DrivelinePage::~DrivelinePage() = default;
+
+void DrivelinePage::FillFromTree(const ConfigTree& tree) {
+    form.FillFromTree(tree);
+    exchange.Push();
+    ApplyEnableRule();
+}
+
+void DrivelinePage::StoreToTree(ConfigTree& tree) {
+    exchange.Take(TakeReason::Action);
+    form.StoreToTree(tree);
+}
+
+void DrivelinePage::ApplyEnableRule() {
+    // What was typed survives a change of type; a field that does not parse
+    // keeps its text for the user to correct.
+    const bool taken = exchange.Take(TakeReason::Action);
+    if (taken) {
+        exchange.Push();
+    }
+    ShowRadios();
+    const auto enables = form.Enables();
+    ui->lockingCoeffEdit->setEnabled(enables.lockingCoeff);
+    ui->powerAngleEdit->setEnabled(enables.powerAngle);
+    ui->coastAngleEdit->setEnabled(enables.coastAngle);
+}
+
+void DrivelinePage::ShowRadios() {
+    SelectOnly(typeGroup, form.type);
+    SelectOnly(driveGroup, static_cast<int>(form.drive));
+}
+
+}  // namespace rw
