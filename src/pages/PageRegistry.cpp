@@ -11,6 +11,7 @@
 #include "pages/EnginePage.h"
 #include "pages/GearboxPage.h"
 #include "pages/GeneralPage.h"
+#include "pages/MiscPage.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelsPage.h"
 
@@ -38,7 +39,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     views[SlotIndex(PageSlot::Engine)] = new EnginePage(forms.Engine(), dialogs, parent);
     views[SlotIndex(PageSlot::Gearbox)] = new GearboxPage(forms.Gearbox(), dialogs, parent);
     views[SlotIndex(PageSlot::Driveline)] = new DrivelinePage(forms.Driveline(), dialogs, parent);
-    // Misc
+    views[SlotIndex(PageSlot::Misc)] = new MiscPage(forms.Misc(), dialogs, parent);
     views[SlotIndex(PageSlot::Wheels)] = new WheelsPage(forms.Wheels(), dialogs, parent);
     views[SlotIndex(PageSlot::Suspension)] =
         new SuspensionPage(forms.Suspension(), dialogs, parent);

@@ -1,0 +1,54 @@
+#include "pages/MiscPage.h"
+
+#include "forms/MiscForm.h"
+#include "shell/NumberField.h"
+#include "ui_MiscPage.h"
+
+namespace rw {
+
+MiscPage::MiscPage(MiscForm& form, Dialogs& dialogs, QWidget* parent)
+    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::MiscPage>()) {
+    ui->setupUi(this);
+    AttachNumberField(ui->frontStiffnessEdit, 0, 100000, 200);
+    AttachNumberField(ui->rearStiffnessEdit, 0, 100000, 200);
+    AttachNumberField(ui->lockEdit, 1, 360, 1);
+    AttachNumberField(ui->ackermannEdit, -5, 5, 0.1);
+
+    // The check boxes never fail to take, so a bad field cannot hold them back.
+    exchange.Bind(ui->frontBarCheck, &form.frontBar);
+    exchange.Bind(ui->rearBarCheck, &form.rearBar);
+    exchange.Bind(ui->frontStiffnessEdit, &form.frontStiffness);
+    exchange.Bind(ui->rearStiffnessEdit, &form.rearStiffness);
+    exchange.Bind(ui->lockEdit, &form.steeringLock);
+    exchange.Bind(ui->ackermannEdit, &form.ackermann);
+    exchange.Push();
+    ApplyEnableRule();
+
+    connect(ui->frontBarCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
+    connect(ui->rearBarCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
+}
+
+MiscPage::~MiscPage() = default;
+
+void MiscPage::FillFromTree(const ConfigTree& tree) {
+    form.FillFromTree(tree);
+    exchange.Push();
+    ApplyEnableRule();
+}
+
+void MiscPage::StoreToTree(ConfigTree& tree) {
+    exchange.Take(TakeReason::Action);
+    form.StoreToTree(tree);
+}
+
+void MiscPage::ApplyEnableRule() {
+    const bool taken = exchange.Take(TakeReason::Action);
+    const auto enables = form.Enables();
+    ui->frontStiffnessEdit->setEnabled(enables.frontStiffness);
+    ui->rearStiffnessEdit->setEnabled(enables.rearStiffness);
+    if (taken) {
+        exchange.Push();
+    }
+}
+
+}  // namespace rw
