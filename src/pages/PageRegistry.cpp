@@ -7,6 +7,7 @@
 #include "pages/AeroPage.h"
 #include "pages/BodyPage.h"
 #include "pages/CalculationsPage.h"
+#include "pages/CarModelsPage.h"
 #include "pages/DrivelinePage.h"
 #include "pages/EnginePage.h"
 #include "pages/GearboxPage.h"
@@ -44,7 +45,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     views[SlotIndex(PageSlot::Suspension)] =
         new SuspensionPage(forms.Suspension(), dialogs, parent);
     views[SlotIndex(PageSlot::Aero)] = new AeroPage(forms.Aero(), dialogs, parent);
-    // Car Models
+    views[SlotIndex(PageSlot::CarModels)] = new CarModelsPage(forms.CarModels(), dialogs, parent);
     // Sounds
     // Wheel Models
     // Other Models
