@@ -14,6 +14,7 @@
 #include "pages/GeneralPage.h"
 #include "pages/MiscPage.h"
 #include "pages/SuspensionPage.h"
+#include "pages/WheelModelsPage.h"
 #include "pages/WheelsPage.h"
 
 namespace rw {
@@ -47,7 +48,8 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     views[SlotIndex(PageSlot::Aero)] = new AeroPage(forms.Aero(), dialogs, parent);
     views[SlotIndex(PageSlot::CarModels)] = new CarModelsPage(forms.CarModels(), dialogs, parent);
     // Sounds
-    // Wheel Models
+    views[SlotIndex(PageSlot::WheelModels)] =
+        new WheelModelsPage(forms.WheelModels(), dialogs, parent);
     // Other Models
     // The figures include what is typed on these two pages and not yet stored.
     views[SlotIndex(PageSlot::Calculations)] = new CalculationsPage(
