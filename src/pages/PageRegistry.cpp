@@ -13,6 +13,7 @@
 #include "pages/GearboxPage.h"
 #include "pages/GeneralPage.h"
 #include "pages/MiscPage.h"
+#include "pages/OtherModelsPage.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelModelsPage.h"
 #include "pages/WheelsPage.h"
@@ -50,7 +51,8 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     // Sounds
     views[SlotIndex(PageSlot::WheelModels)] =
         new WheelModelsPage(forms.WheelModels(), dialogs, parent);
-    // Other Models
+    views[SlotIndex(PageSlot::OtherModels)] =
+        new OtherModelsPage(forms.OtherModels(), dialogs, parent);
     // The figures include what is typed on these two pages and not yet stored.
     views[SlotIndex(PageSlot::Calculations)] = new CalculationsPage(
         forms,
