@@ -14,6 +14,7 @@
 #include "pages/GeneralPage.h"
 #include "pages/MiscPage.h"
 #include "pages/OtherModelsPage.h"
+#include "pages/SoundsPage.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelModelsPage.h"
 #include "pages/WheelsPage.h"
@@ -48,7 +49,7 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
         new SuspensionPage(forms.Suspension(), dialogs, parent);
     views[SlotIndex(PageSlot::Aero)] = new AeroPage(forms.Aero(), dialogs, parent);
     views[SlotIndex(PageSlot::CarModels)] = new CarModelsPage(forms.CarModels(), dialogs, parent);
-    // Sounds
+    views[SlotIndex(PageSlot::Sounds)] = new SoundsPage(forms.Sounds(), dialogs, parent);
     views[SlotIndex(PageSlot::WheelModels)] =
         new WheelModelsPage(forms.WheelModels(), dialogs, parent);
     views[SlotIndex(PageSlot::OtherModels)] =
