@@ -199,6 +199,26 @@ INSTANTIATE_TEST_SUITE_P(FirstMiddleLast, AeroDeleteTest,
                                            DeleteCase{1, {"a", "c"}, 1},
                                            DeleteCase{2, {"a", "b"}, 0}));
 
+class AeroRenameTest : public AeroPageTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(AeroRenameTest, RenamesOnlyThePickedWing) {
+    const int row = GetParam();
+    page.FillFromTree(TreeOf(Wings({"a", "b", "c"})));
+    Pick(row);
+    TypeOver(Edit("nameEdit"), "flap");
+    QStringList expected{"a", "b", "c"};
+    expected[row] = "flap";
+    EXPECT_EQ(Names(), expected);
+    EXPECT_EQ(List()->currentRow(), row);
+    const ConfigTree tree = Stored();
+    for (int j = 0; j < 3; ++j) {
+        EXPECT_EQ(ValueAt(tree, "aero.wing" + std::to_string(j) + ".name"),
+                  expected[j].toStdString());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstMiddleLast, AeroRenameTest, ::testing::Values(0, 1, 2));
+
 TEST_F(AeroPageTest, DeletingTheOnlyWingLeavesNoneSelected) {
     page.FillFromTree(TreeOf(Wings({"solo"})));
     Pick(0);
