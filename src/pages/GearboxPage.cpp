@@ -105,11 +105,7 @@ void GearboxPage::ShowEnables() {
 }
 
 void GearboxPage::MarkGearCount() {
-    // The same mark the exchange gives text that does not parse; it clears
-    // once the text is taken again.
-    QLineEdit* edit = ui->gearCountEdit;
-    edit->setProperty(DataExchange::kInvalidProperty, true);
-    edit->setStyleSheet(QStringLiteral("background-color: #ffd0d0;"));
+    DataExchange::MarkInvalid(ui->gearCountEdit, true);
 }
 
 }  // namespace rw

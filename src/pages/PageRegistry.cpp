@@ -56,9 +56,8 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
         new OtherModelsPage(forms.OtherModels(), dialogs, parent);
     // The figures include what is typed on these two pages and not yet stored.
     views[SlotIndex(PageSlot::Calculations)] = new CalculationsPage(
-        forms,
-        {views[SlotIndex(PageSlot::Body)], views[SlotIndex(PageSlot::Suspension)]},
-        dialogs, parent);
+        forms, {views[SlotIndex(PageSlot::Body)], views[SlotIndex(PageSlot::Suspension)]}, dialogs,
+        parent);
     return views;
 }
 

@@ -18,14 +18,6 @@ namespace {
 
 constexpr const char* kInvalidStyle = "background-color: #ffd0d0;";
 
-void SetMarked(QWidget* widget, bool invalid) {
-    if (DataExchange::IsMarkedInvalid(widget) == invalid) {
-        return;
-    }
-    widget->setProperty(DataExchange::kInvalidProperty, invalid);
-    widget->setStyleSheet(invalid ? QString::fromLatin1(kInvalidStyle) : QString());
-}
-
 std::string Utf8(const QString& text) {
     return EncodeUtf8(text);
 }
@@ -39,7 +31,7 @@ bool Parses(const QString& text, bool integer) {
 void ClearMarkWhenValid(QLineEdit* edit, bool integer) {
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, integer](const QString& text) {
         if (DataExchange::IsMarkedInvalid(edit) && Parses(text, integer)) {
-            SetMarked(edit, false);
+            DataExchange::MarkInvalid(edit, false);
         }
     });
 }
@@ -127,14 +119,14 @@ void DataExchange::PushOne(Binding& binding) {
             auto* edit = static_cast<QLineEdit*>(binding.widget);
             edit->setText(
                 QString::fromStdString(FormatInt(*static_cast<std::int32_t*>(binding.value))));
-            SetMarked(edit, false);
+            DataExchange::MarkInvalid(edit, false);
             break;
         }
         case Kind::Float: {
             auto* edit = static_cast<QLineEdit*>(binding.widget);
             edit->setText(
                 QString::fromStdString(ShortestFloat(*static_cast<float*>(binding.value))));
-            SetMarked(edit, false);
+            DataExchange::MarkInvalid(edit, false);
             break;
         }
         case Kind::LineText:
@@ -196,7 +188,7 @@ bool DataExchange::TakeOne(Binding& binding, TakeReason reason) {
                 *static_cast<float*>(binding.value) = *number;
                 parsed = true;
             }
-            SetMarked(edit, !parsed);
+            DataExchange::MarkInvalid(edit, !parsed);
             if (!parsed && reason == TakeReason::Action) {
                 dialogs.ShowMessage(binding.kind == Kind::Int ? "Please enter an integer."
                                                               : "Please enter a number.",
@@ -239,6 +231,14 @@ DataExchange::Binding* DataExchange::Find(const QWidget* widget) {
         }
     }
     return nullptr;
+}
+
+void DataExchange::MarkInvalid(QWidget* widget, bool invalid) {
+    if (IsMarkedInvalid(widget) == invalid) {
+        return;
+    }
+    widget->setProperty(kInvalidProperty, invalid);
+    widget->setStyleSheet(invalid ? QString::fromLatin1(kInvalidStyle) : QString());
 }
 
 bool DataExchange::IsMarkedInvalid(const QWidget* widget) {

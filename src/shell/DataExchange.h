@@ -52,6 +52,9 @@ public:
     // One bound control; false when it does not parse or is not bound.
     bool Take(QWidget* widget, TakeReason reason);
 
+    // Marks a field whose text is not acceptable, or clears the mark; the
+    // mark clears by itself once the field's text parses again.
+    static void MarkInvalid(QWidget* widget, bool invalid);
     static bool IsMarkedInvalid(const QWidget* widget);
 
 private:
