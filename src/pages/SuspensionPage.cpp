@@ -10,7 +10,7 @@
 namespace rw {
 
 SuspensionPage::SuspensionPage(SuspensionForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), ui(std::make_unique<Ui::SuspensionPage>()), form(form) {
+    : SelectionPage(form, dialogs, parent), ui(std::make_unique<Ui::SuspensionPage>()) {
     ui->setupUi(this);
 
     SuspensionValues& shown = form.shown;
@@ -33,61 +33,24 @@ SuspensionPage::SuspensionPage(SuspensionForm& form, Dialogs& dialogs, QWidget* 
     AttachNumberField(ui->kEdit, 0, 100000, 1000);
 
     using Field = SuspensionForm::Field;
-    const std::pair<QLineEdit*, Field> fields[] = {
-        {ui->restLengthEdit, Field::RestLength},
-        {ui->minLengthEdit, Field::MinLength},
-        {ui->maxLengthEdit, Field::MaxLength},
-        {ui->bumpRateEdit, Field::BumpRate},
-        {ui->reboundRateEdit, Field::ReboundRate},
-        {ui->kEdit, Field::K},
-        {ui->antiPitchEdit, Field::AntiPitch},
-        {ui->rollCenterXEdit, Field::RollCenterX},
-        {ui->rollCenterYEdit, Field::RollCenterY},
-        {ui->rollCenterZEdit, Field::RollCenterZ},
-        {ui->xEdit, Field::X},
-        {ui->yEdit, Field::Y},
-        {ui->zEdit, Field::Z},
-    };
-    // Pushes block these signals, so only the user's typing and the spin
-    // buttons reach the suspensions.
-    for (const auto& [edit, field] : fields) {
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, edit = edit, field = field] { OnFieldChanged(edit, field); });
-    }
-    connect(ui->wheelSelector, &WheelSelector::SelectionChanged, this,
-            &SuspensionPage::OnSelectionChanged);
-
-    ui->wheelSelector->SetMask(form.selection);
-    exchange.Push();
-    ApplyEnables();
+    ConnectSelection(ui->wheelSelector, {
+                                            {ui->restLengthEdit, Field::RestLength},
+                                            {ui->minLengthEdit, Field::MinLength},
+                                            {ui->maxLengthEdit, Field::MaxLength},
+                                            {ui->bumpRateEdit, Field::BumpRate},
+                                            {ui->reboundRateEdit, Field::ReboundRate},
+                                            {ui->kEdit, Field::K},
+                                            {ui->antiPitchEdit, Field::AntiPitch},
+                                            {ui->rollCenterXEdit, Field::RollCenterX},
+                                            {ui->rollCenterYEdit, Field::RollCenterY},
+                                            {ui->rollCenterZEdit, Field::RollCenterZ},
+                                            {ui->xEdit, Field::X},
+                                            {ui->yEdit, Field::Y},
+                                            {ui->zEdit, Field::Z},
+                                        });
 }
 
 SuspensionPage::~SuspensionPage() = default;
-
-void SuspensionPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    ui->wheelSelector->SetMask(form.selection);
-    exchange.Push();
-    ApplyEnables();
-}
-
-void SuspensionPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
-
-void SuspensionPage::OnSelectionChanged(std::uint32_t mask) {
-    form.SetSelection(mask);
-    exchange.Push();
-    ApplyEnables();
-}
-
-void SuspensionPage::OnFieldChanged(QLineEdit* edit, SuspensionForm::Field field) {
-    // Text on its way to a number keeps the last good value in the suspensions.
-    if (exchange.Take(edit, TakeReason::Typing)) {
-        form.ApplyField(field);
-    }
-}
 
 void SuspensionPage::ApplyEnables() {
     const bool enabled = form.Enables().fields;

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "forms/SuspensionForm.h"
-#include "pages/PageView.h"
+#include "pages/SelectionPage.h"
 
 class QLineEdit;
 
@@ -17,23 +17,17 @@ namespace rw {
 // The four suspensions, edited for any set chosen with the wheel selector.
 // Every edit is copied at once into the selected suspensions of the form's
 // working copy; the tree sees them at the next store.
-class SuspensionPage : public PageView {
+class SuspensionPage : public SelectionPage<SuspensionForm> {
     Q_OBJECT
 
 public:
     SuspensionPage(SuspensionForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~SuspensionPage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void OnSelectionChanged(std::uint32_t mask);
-    void OnFieldChanged(QLineEdit* edit, SuspensionForm::Field field);
-    void ApplyEnables();
+    void ApplyEnables() override;
 
     std::unique_ptr<Ui::SuspensionPage> ui;
-    SuspensionForm& form;
 };
 
 }  // namespace rw

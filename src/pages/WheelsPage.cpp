@@ -10,7 +10,7 @@
 namespace rw {
 
 WheelsPage::WheelsPage(WheelsForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), ui(std::make_unique<Ui::WheelsPage>()), form(form) {
+    : SelectionPage(form, dialogs, parent), ui(std::make_unique<Ui::WheelsPage>()) {
     ui->setupUi(this);
 
     WheelValues& shown = form.shown;
@@ -37,65 +37,28 @@ WheelsPage::WheelsPage(WheelsForm& form, Dialogs& dialogs, QWidget* parent)
     AttachNumberField(ui->maxHandbrakeTorqueEdit, 0, 100000, 100);
 
     using Field = WheelsForm::Field;
-    const std::pair<QLineEdit*, Field> fields[] = {
-        {ui->massEdit, Field::Mass},
-        {ui->inertiaEdit, Field::Inertia},
-        {ui->radiusEdit, Field::Radius},
-        {ui->lockEdit, Field::Lock},
-        {ui->toeEdit, Field::Toe},
-        {ui->camberEdit, Field::Camber},
-        {ui->tireRateEdit, Field::TireRate},
-        {ui->brakingFactorEdit, Field::BrakingFactor},
-        {ui->maxBrakingEdit, Field::MaxBraking},
-        {ui->maxHandbrakeTorqueEdit, Field::MaxHandbrakeTorque},
-        {ui->xEdit, Field::X},
-        {ui->yEdit, Field::Y},
-        {ui->zEdit, Field::Z},
-    };
-    // Pushes block these signals, so only the user's typing and the spin
-    // buttons reach the wheels.
-    for (const auto& [edit, field] : fields) {
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, edit = edit, field = field] { OnFieldChanged(edit, field); });
-    }
     connect(ui->steeringCheck, &QCheckBox::toggled, this,
             [this] { OnCheckChanged(ui->steeringCheck, WheelsForm::Check::Steering); });
     connect(ui->handbrakeCheck, &QCheckBox::toggled, this,
             [this] { OnCheckChanged(ui->handbrakeCheck, WheelsForm::Check::Handbrake); });
-    connect(ui->wheelSelector, &WheelSelector::SelectionChanged, this,
-            &WheelsPage::OnSelectionChanged);
-
-    ui->wheelSelector->SetMask(form.selection);
-    exchange.Push();
-    ApplyEnables();
+    ConnectSelection(ui->wheelSelector, {
+                                            {ui->massEdit, Field::Mass},
+                                            {ui->inertiaEdit, Field::Inertia},
+                                            {ui->radiusEdit, Field::Radius},
+                                            {ui->lockEdit, Field::Lock},
+                                            {ui->toeEdit, Field::Toe},
+                                            {ui->camberEdit, Field::Camber},
+                                            {ui->tireRateEdit, Field::TireRate},
+                                            {ui->brakingFactorEdit, Field::BrakingFactor},
+                                            {ui->maxBrakingEdit, Field::MaxBraking},
+                                            {ui->maxHandbrakeTorqueEdit, Field::MaxHandbrakeTorque},
+                                            {ui->xEdit, Field::X},
+                                            {ui->yEdit, Field::Y},
+                                            {ui->zEdit, Field::Z},
+                                        });
 }
 
 WheelsPage::~WheelsPage() = default;
-
-void WheelsPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    ui->wheelSelector->SetMask(form.selection);
-    exchange.Push();
-    ApplyEnables();
-}
-
-void WheelsPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
-
-void WheelsPage::OnSelectionChanged(std::uint32_t mask) {
-    form.SetSelection(mask);
-    exchange.Push();
-    ApplyEnables();
-}
-
-void WheelsPage::OnFieldChanged(QLineEdit* edit, WheelsForm::Field field) {
-    // Text on its way to a number keeps the last good value in the wheels.
-    if (exchange.Take(edit, TakeReason::Typing)) {
-        form.ApplyField(field);
-    }
-}
 
 void WheelsPage::OnCheckChanged(QAbstractButton* box, WheelsForm::Check check) {
     exchange.Take(box, TakeReason::Typing);

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "forms/WheelsForm.h"
-#include "pages/PageView.h"
+#include "pages/SelectionPage.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -18,24 +18,18 @@ namespace rw {
 // The four wheels, edited for any set of wheels chosen with the selector.
 // Every edit is copied at once into the selected wheels of the form's working
 // copy; the tree sees them at the next store.
-class WheelsPage : public PageView {
+class WheelsPage : public SelectionPage<WheelsForm> {
     Q_OBJECT
 
 public:
     WheelsPage(WheelsForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~WheelsPage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void OnSelectionChanged(std::uint32_t mask);
-    void OnFieldChanged(QLineEdit* edit, WheelsForm::Field field);
     void OnCheckChanged(QAbstractButton* box, WheelsForm::Check check);
-    void ApplyEnables();
+    void ApplyEnables() override;
 
     std::unique_ptr<Ui::WheelsPage> ui;
-    WheelsForm& form;
 };
 
 }  // namespace rw
