@@ -12,14 +12,6 @@
 namespace rw {
 namespace {
 
-ConfigTree TreeOf(std::string_view text) {
-    return std::move(text.empty() ? *test::EmptyTree() : *test::TreeFromText(text));
-}
-
-std::string Value(const ConfigTree& tree, std::string_view path) {
-    return test::ValueAt(tree, path);
-}
-
 std::vector<std::string> Names(const AeroForm& form) {
     std::vector<std::string> names;
     for (const Wing& wing : form.wings) {
@@ -48,7 +40,7 @@ constexpr std::string_view kThreeWings =
 
 TEST(AeroFormWings, FillListsWingsInFileOrderWithNothingSelected) {
     AeroForm form;
-    form.FillFromTree(TreeOf(kThreeWings));
+    form.FillFromTree(test::TreeOf(kThreeWings));
     EXPECT_EQ(form.cx, 0.35f);
     EXPECT_EQ(form.area, 2.1f);
     EXPECT_EQ(Names(form), (std::vector<std::string>{"rear", "front", "flap"}));
@@ -70,10 +62,10 @@ TEST(AeroFormWings, FillListsWingsInFileOrderWithNothingSelected) {
 
 TEST(AeroFormWings, RefillReturnsToNoWingSelected) {
     AeroForm form;
-    ConfigTree tree = TreeOf(kThreeWings);
+    ConfigTree tree = test::TreeOf(kThreeWings);
     form.FillFromTree(tree);
     form.SelectWing(2);
-    form.FillFromTree(TreeOf("aero\n{\nwings=1\nwing0\n{\nname=only\ncord=0.3\n}\n}\n"));
+    form.FillFromTree(test::TreeOf("aero\n{\nwings=1\nwing0\n{\nname=only\ncord=0.3\n}\n}\n"));
     EXPECT_EQ(form.selected, AeroForm::kNoWing);
     EXPECT_EQ(form.name, "None selected");
     EXPECT_EQ(form.angle, 0.0f);  // the old wing's 12.5 does not linger
@@ -88,7 +80,7 @@ TEST(AeroFormWings, RefillReturnsToNoWingSelected) {
 
 TEST(AeroFormWings, WingNamedNoneSelectedCannotBeEdited) {
     AeroForm form;
-    form.FillFromTree(TreeOf("aero\n{\nwings=1\nwing0\n{\nname=None selected\n}\n}\n"));
+    form.FillFromTree(test::TreeOf("aero\n{\nwings=1\nwing0\n{\nname=None selected\n}\n}\n"));
     form.SelectWing(0);
     EXPECT_FALSE(form.Enables().wingFields);
     EXPECT_FALSE(form.Enables().deleteWing);
@@ -115,7 +107,7 @@ TEST(AeroFormWings, EachFieldCopiesIntoTheSelectedWing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.field));
         AeroForm form;
-        form.FillFromTree(TreeOf(kThreeWings));
+        form.FillFromTree(test::TreeOf(kThreeWings));
         form.SelectWing(2);
         const Wing before = form.wings[2];
         const Wing other = form.wings[1];
@@ -133,7 +125,7 @@ TEST(AeroFormWings, EachFieldCopiesIntoTheSelectedWing) {
 
 TEST(AeroFormWings, RenameChangesTheSelectedWingOnly) {
     AeroForm form;
-    form.FillFromTree(TreeOf(kThreeWings));
+    form.FillFromTree(test::TreeOf(kThreeWings));
     form.SelectWing(0);
     form.RenameWing("rea");
     form.RenameWing("rear wing");
@@ -158,7 +150,7 @@ TEST(AeroFormWings, DeleteMovesLaterWingsUpAndStoreRenumbers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.deleted);
         AeroForm form;
-        ConfigTree tree = TreeOf(kThreeWings);
+        ConfigTree tree = test::TreeOf(kThreeWings);
         form.FillFromTree(tree);
         form.SelectWing(c.deleted);
         form.DeleteWing();
@@ -168,17 +160,17 @@ TEST(AeroFormWings, DeleteMovesLaterWingsUpAndStoreRenumbers) {
         EXPECT_TRUE(form.Enables().wingFields);
 
         form.StoreToTree(tree);
-        EXPECT_EQ(Value(tree, "aero.wings"), "2");
-        EXPECT_EQ(Value(tree, "aero.wing0.name"), c.names[0]);
-        EXPECT_EQ(Value(tree, "aero.wing1.name"), c.names[1]);
+        EXPECT_EQ(test::ValueAt(tree, "aero.wings"), "2");
+        EXPECT_EQ(test::ValueAt(tree, "aero.wing0.name"), c.names[0]);
+        EXPECT_EQ(test::ValueAt(tree, "aero.wing1.name"), c.names[1]);
         // The old third block stays in the file, outside the count.
-        EXPECT_EQ(Value(tree, "aero.wing2.name"), "flap");
+        EXPECT_EQ(test::ValueAt(tree, "aero.wing2.name"), "flap");
     }
 }
 
 TEST(AeroFormWings, DeletingTheOnlyWingLeavesNoneSelected) {
     AeroForm form;
-    form.FillFromTree(TreeOf("aero\n{\nwings=1\nwing0\n{\nname=solo\nspan=2\n}\n}\n"));
+    form.FillFromTree(test::TreeOf("aero\n{\nwings=1\nwing0\n{\nname=solo\nspan=2\n}\n}\n"));
     form.SelectWing(0);
     form.DeleteWing();
     EXPECT_TRUE(form.wings.empty());
@@ -192,7 +184,7 @@ TEST(AeroFormWings, DeletingTheOnlyWingLeavesNoneSelected) {
 
 TEST(AeroFormWings, NewWingStartsAtZeroAfterADelete) {
     AeroForm form;
-    form.FillFromTree(TreeOf(kThreeWings));
+    form.FillFromTree(test::TreeOf(kThreeWings));
     form.SelectWing(1);
     form.DeleteWing();
     ASSERT_TRUE(form.AddWing());
@@ -209,7 +201,7 @@ TEST(AeroFormWings, NewWingStartsAtZeroAfterADelete) {
 
 TEST(AeroFormWings, AddWingStopsAtTwentyListedWings) {
     AeroForm form;
-    form.FillFromTree(TreeOf(WingsFile(18, 18)));
+    form.FillFromTree(test::TreeOf(WingsFile(18, 18)));
     EXPECT_TRUE(form.Enables().addWing);
     EXPECT_TRUE(form.AddWing());
     EXPECT_TRUE(form.Enables().addWing);
@@ -223,7 +215,7 @@ TEST(AeroFormWings, AddWingStopsAtTwentyListedWings) {
 
 TEST(AeroFormWings, MoreThanTwentyWingsLoadAndSaveWhole) {
     AeroForm form;
-    ConfigTree tree = TreeOf(WingsFile(25, 25));
+    ConfigTree tree = test::TreeOf(WingsFile(25, 25));
     form.FillFromTree(tree);
     ASSERT_EQ(form.wings.size(), 25u);
     EXPECT_EQ(form.wings[24].name, "w24");
@@ -232,11 +224,11 @@ TEST(AeroFormWings, MoreThanTwentyWingsLoadAndSaveWhole) {
     form.SelectWing(24);
     EXPECT_EQ(form.name, "w24");
 
-    ConfigTree saved = TreeOf("");
+    ConfigTree saved = test::TreeOf("");
     form.StoreToTree(saved);
-    EXPECT_EQ(Value(saved, "aero.wings"), "25");
-    EXPECT_EQ(Value(saved, "aero.wing24.name"), "w24");
-    EXPECT_EQ(Value(saved, "aero.wing24.span"), "24");
+    EXPECT_EQ(test::ValueAt(saved, "aero.wings"), "25");
+    EXPECT_EQ(test::ValueAt(saved, "aero.wing24.name"), "w24");
+    EXPECT_EQ(test::ValueAt(saved, "aero.wing24.span"), "24");
 }
 
 TEST(AeroFormWings, CountIsTakenAsGivenUpToTwentyAndBoundedByTheFileBeyond) {
@@ -254,11 +246,11 @@ TEST(AeroFormWings, CountIsTakenAsGivenUpToTwentyAndBoundedByTheFileBeyond) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.count);
         AeroForm form;
-        ConfigTree tree = TreeOf(WingsFile(c.count, c.blocks));
+        ConfigTree tree = test::TreeOf(WingsFile(c.count, c.blocks));
         form.FillFromTree(tree);
         EXPECT_EQ(form.wings.size(), c.loaded);
         form.StoreToTree(tree);
-        EXPECT_EQ(Value(tree, "aero.wings"), std::to_string(c.loaded));
+        EXPECT_EQ(test::ValueAt(tree, "aero.wings"), std::to_string(c.loaded));
     }
 }
 
@@ -281,18 +273,18 @@ TEST(AeroFormTree, CenterIsScannedAsThreeNumbersAndWrittenWithThreeDecimals) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.center);
         AeroForm form;
-        ConfigTree tree =
-            TreeOf("aero\n{\nwings=1\nwing0\n{\ncenter=" + std::string(c.center) + "\n}\n}\n");
+        ConfigTree tree = test::TreeOf(
+            "aero\n{\nwings=1\nwing0\n{\ncenter=" + std::string(c.center) + "\n}\n}\n");
         form.FillFromTree(tree);
         form.StoreToTree(tree);
-        EXPECT_EQ(Value(tree, "aero.wing0.center"), c.stored);
+        EXPECT_EQ(test::ValueAt(tree, "aero.wing0.center"), c.stored);
     }
 }
 
 TEST(AeroFormTree, StoreWritesBodyCountAndWingKeysInOrder) {
     AeroForm form;
-    form.FillFromTree(TreeOf(kThreeWings));
-    ConfigTree tree = TreeOf("");
+    form.FillFromTree(test::TreeOf(kThreeWings));
+    ConfigTree tree = test::TreeOf("");
     form.StoreToTree(tree);
     const TreeNode* aero = tree.Find("aero");
     ASSERT_NE(aero, nullptr);
@@ -307,9 +299,9 @@ TEST(AeroFormTree, StoreWritesBodyCountAndWingKeysInOrder) {
     }
     EXPECT_EQ(keys, (std::vector<std::string>{"name", "span", "cord", "angle", "angle_offset",
                                               "coeff_drag", "coeff_down", "center"}));
-    EXPECT_EQ(Value(tree, "aero.body.cx"), "0.35");
-    EXPECT_EQ(Value(tree, "aero.wing2.angle"), "12.5");
-    EXPECT_EQ(Value(tree, "aero.wing0.center"), "0.000 0.500 -2.000");
+    EXPECT_EQ(test::ValueAt(tree, "aero.body.cx"), "0.35");
+    EXPECT_EQ(test::ValueAt(tree, "aero.wing2.angle"), "12.5");
+    EXPECT_EQ(test::ValueAt(tree, "aero.wing0.center"), "0.000 0.500 -2.000");
     EXPECT_EQ(tree.Find("aero.body.center"), nullptr);
 }
 

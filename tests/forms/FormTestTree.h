@@ -42,6 +42,22 @@ inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text) {
 }
 
 // The value at the path, or "<missing>".
+// A tree by value, for tests that keep it on the stack.
+inline ConfigTree TreeOf(std::string_view text) {
+    return std::move(*TreeFromText(text));
+}
+
+// The names of a block's children, in order; empty when the block is missing.
+inline std::vector<std::string> ChildNames(const ConfigTree& tree, std::string_view path) {
+    std::vector<std::string> names;
+    if (const TreeNode* node = tree.Find(path)) {
+        for (const auto& child : node->children) {
+            names.push_back(child->name);
+        }
+    }
+    return names;
+}
+
 inline std::string ValueAt(const ConfigTree& tree, std::string_view path) {
     std::string value;
     return tree.GetString(path, value) ? value : "<missing>";

@@ -13,24 +13,6 @@
 namespace rw {
 namespace {
 
-ConfigTree TreeOf(std::string_view text) {
-    return std::move(text.empty() ? *test::EmptyTree() : *test::TreeFromText(text));
-}
-
-std::string Value(const ConfigTree& tree, std::string_view path) {
-    return test::ValueAt(tree, path);
-}
-
-std::vector<std::string> ChildNames(const ConfigTree& tree, std::string_view path) {
-    std::vector<std::string> names;
-    if (const TreeNode* node = tree.Find(path)) {
-        for (const auto& child : node->children) {
-            names.push_back(child->name);
-        }
-    }
-    return names;
-}
-
 constexpr std::string_view kSuspensions =
     "susp0\n{\nk=300\nrestlen=0.3\nz=1.2\n}\n"
     "susp1\n{\nk=320\nrestlen=0.3\nz=1.2\n}\n"
@@ -49,7 +31,7 @@ TEST(SuspensionFormSelection, ShowsSharedValueOrZeroWhereSelectedSuspensionsDiff
         {0xC, 400, 0.35f, -1.4f}, {0x6, 0, 0.0f, 0.0f},   {0xF, 0, 0.0f, 0.0f},
     };
     SuspensionForm form;
-    form.FillFromTree(TreeOf(kSuspensions));
+    form.FillFromTree(test::TreeOf(kSuspensions));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mask);
         form.SetSelection(c.mask);
@@ -61,7 +43,7 @@ TEST(SuspensionFormSelection, ShowsSharedValueOrZeroWhereSelectedSuspensionsDiff
 
 TEST(SuspensionFormSelection, MixedZeroIsWrittenOnlyWhenThatFieldIsApplied) {
     SuspensionForm form;
-    form.FillFromTree(TreeOf(kSuspensions));
+    form.FillFromTree(test::TreeOf(kSuspensions));
     form.ToggleWheel(0);
     form.ToggleWheel(1);
     ASSERT_EQ(form.shown.k, 0);
@@ -138,30 +120,30 @@ TEST(SuspensionFormEnables, AllFieldsFollowTheSelection) {
 
 TEST(SuspensionFormTree, StoreWritesThirteenKeysPerSuspensionInOrder) {
     SuspensionForm form;
-    ConfigTree tree = TreeOf("susp1\n{\nbump_rate=250.8\nmaxlen=0.123456\n}\n");
+    ConfigTree tree = test::TreeOf("susp1\n{\nbump_rate=250.8\nmaxlen=0.123456\n}\n");
     form.FillFromTree(tree);
     EXPECT_EQ(form.suspensions[1].bumpRate, 250);
     form.StoreToTree(tree);
-    EXPECT_EQ(Value(tree, "susp1.bump_rate"), "250");
-    EXPECT_EQ(Value(tree, "susp1.maxlen"), "0.123456");
+    EXPECT_EQ(test::ValueAt(tree, "susp1.bump_rate"), "250");
+    EXPECT_EQ(test::ValueAt(tree, "susp1.maxlen"), "0.123456");
     const std::vector<std::string> keys = {"x",      "y",         "z",           "roll_center",
                                            "minlen", "maxlen",    "restlen",     "anti_pitch",
                                            "k",      "bump_rate", "rebound_rate"};
     // susp1 keeps its file order for the keys it had; the others are new.
     for (const char* susp : {"susp0", "susp2", "susp3"}) {
-        EXPECT_EQ(ChildNames(tree, susp), keys) << susp;
-        EXPECT_EQ(ChildNames(tree, std::string(susp) + ".roll_center"),
+        EXPECT_EQ(test::ChildNames(tree, susp), keys) << susp;
+        EXPECT_EQ(test::ChildNames(tree, std::string(susp) + ".roll_center"),
                   (std::vector<std::string>{"x", "y", "z"}));
-        EXPECT_EQ(Value(tree, std::string(susp) + ".roll_center.z"), "0");
+        EXPECT_EQ(test::ValueAt(tree, std::string(susp) + ".roll_center.z"), "0");
     }
 }
 
 TEST(SuspensionFormTree, FillShowsTheLoadedCarForTheKeptSelection) {
     SuspensionForm form;
-    form.FillFromTree(TreeOf(kSuspensions));
+    form.FillFromTree(test::TreeOf(kSuspensions));
     form.SetSelection(0x1);
     ASSERT_EQ(form.shown.k, 300);
-    form.FillFromTree(TreeOf("susp0\n{\nk=500\n}\n"));
+    form.FillFromTree(test::TreeOf("susp0\n{\nk=500\n}\n"));
     EXPECT_EQ(form.selection, 0x1u);
     EXPECT_EQ(form.shown.k, 500);
     EXPECT_EQ(form.shown.restLength, 0.0f);

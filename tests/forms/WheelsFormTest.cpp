@@ -13,24 +13,6 @@
 namespace rw {
 namespace {
 
-ConfigTree TreeOf(std::string_view text) {
-    return std::move(text.empty() ? *test::EmptyTree() : *test::TreeFromText(text));
-}
-
-std::string Value(const ConfigTree& tree, std::string_view path) {
-    return test::ValueAt(tree, path);
-}
-
-std::vector<std::string> ChildNames(const ConfigTree& tree, std::string_view path) {
-    std::vector<std::string> names;
-    if (const TreeNode* node = tree.Find(path)) {
-        for (const auto& child : node->children) {
-            names.push_back(child->name);
-        }
-    }
-    return names;
-}
-
 constexpr std::string_view kFourWheels =
     "wheel0\n{\nmass=10\nradius=0.31\ncamber=-1.5\nsteering=1\nlock=30\n}\n"
     "wheel1\n{\nmass=10\nradius=0.33\ncamber=-1.5\nsteering=1\nlock=30\n}\n"
@@ -59,7 +41,7 @@ TEST(WheelsFormSelection, ShowsSharedValueOrZeroWhereSelectedWheelsDiffer) {
         {0xF, 0, 0.0f, 0.0f, false, false},    // all four
     };
     WheelsForm form;
-    form.FillFromTree(TreeOf(kFourWheels));
+    form.FillFromTree(test::TreeOf(kFourWheels));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mask);
         form.SetSelection(c.mask);
@@ -73,7 +55,7 @@ TEST(WheelsFormSelection, ShowsSharedValueOrZeroWhereSelectedWheelsDiffer) {
 
 TEST(WheelsFormSelection, ToggleFlipsOneBitAndRederives) {
     WheelsForm form;
-    form.FillFromTree(TreeOf(kFourWheels));
+    form.FillFromTree(test::TreeOf(kFourWheels));
     form.ToggleWheel(0);
     EXPECT_EQ(form.selection, 0x1u);
     EXPECT_EQ(form.shown.radius, 0.31f);
@@ -89,7 +71,7 @@ TEST(WheelsFormSelection, ToggleFlipsOneBitAndRederives) {
 
 TEST(WheelsFormSelection, MixedZeroIsWrittenOnlyWhenThatFieldIsApplied) {
     WheelsForm form;
-    form.FillFromTree(TreeOf(kFourWheels));
+    form.FillFromTree(test::TreeOf(kFourWheels));
     form.SetSelection(0x3);
     ASSERT_EQ(form.shown.radius, 0.0f);
     // Editing another field leaves the differing radii alone.
@@ -111,7 +93,7 @@ TEST(WheelsFormSelection, MixedZeroIsWrittenOnlyWhenThatFieldIsApplied) {
 
 TEST(WheelsFormSelection, ApplyingWithNothingSelectedChangesNothing) {
     WheelsForm form;
-    form.FillFromTree(TreeOf(kFourWheels));
+    form.FillFromTree(test::TreeOf(kFourWheels));
     form.shown.mass = 99;
     form.ApplyField(WheelsForm::Field::Mass);
     form.shown.steering = true;
@@ -181,7 +163,7 @@ TEST(WheelsFormSelection, EachFieldCopiesIntoItsOwnItem) {
 
 TEST(WheelsFormSelection, CheckBoxesCopyIntoSelectedWheelsOnly) {
     WheelsForm form;
-    form.FillFromTree(TreeOf(kFourWheels));
+    form.FillFromTree(test::TreeOf(kFourWheels));
     form.SetSelection(0x4);
     form.shown.steering = true;
     form.ApplyCheck(WheelsForm::Check::Steering);
@@ -248,13 +230,13 @@ TEST(WheelsFormHandbrakes, AnyDigitMarksItsWheelAndStoresAsAscendingDigits) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         WheelsForm form;
-        ConfigTree tree = TreeOf(c.file);
+        ConfigTree tree = test::TreeOf(c.file);
         form.FillFromTree(tree);
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(form.wheels[i].handbrake, c.flags[i]) << "wheel " << i;
         }
         form.StoreToTree(tree);
-        EXPECT_EQ(Value(tree, "handbrakes.wheels"), c.stored);
+        EXPECT_EQ(test::ValueAt(tree, "handbrakes.wheels"), c.stored);
     }
 }
 
@@ -262,7 +244,7 @@ TEST(WheelsFormHandbrakes, AnyDigitMarksItsWheelAndStoresAsAscendingDigits) {
 
 TEST(WheelsFormTree, StoreWritesEveryKeyOfEveryWheelInOrder) {
     WheelsForm form;
-    ConfigTree tree = TreeOf("");
+    ConfigTree tree = test::TreeOf("");
     form.StoreToTree(tree);
     const std::vector<std::string> keys = {"mass",
                                            "max_braking",
@@ -279,17 +261,17 @@ TEST(WheelsFormTree, StoreWritesEveryKeyOfEveryWheelInOrder) {
                                            "z",
                                            "steering"};
     for (const char* wheel : {"wheel0", "wheel1", "wheel2", "wheel3"}) {
-        EXPECT_EQ(ChildNames(tree, wheel), keys) << wheel;
+        EXPECT_EQ(test::ChildNames(tree, wheel), keys) << wheel;
     }
-    EXPECT_EQ(Value(tree, "wheel3.steering"), "0");
-    EXPECT_EQ(Value(tree, "wheel3.radius"), "0");
+    EXPECT_EQ(test::ValueAt(tree, "wheel3.steering"), "0");
+    EXPECT_EQ(test::ValueAt(tree, "wheel3.radius"), "0");
     EXPECT_EQ(tree.Find("wheel0.width"), nullptr);
-    EXPECT_EQ(Value(tree, "handbrakes.wheels"), "");
+    EXPECT_EQ(test::ValueAt(tree, "handbrakes.wheels"), "");
 }
 
 TEST(WheelsFormTree, IntegersAreCutAndRealsKeepTheirValue) {
     WheelsForm form;
-    ConfigTree tree = TreeOf(
+    ConfigTree tree = test::TreeOf(
         "wheel0\n{\nmass=12.7\nradius=0.3125\ninertia=0.333333333\ntire_rate=150000\n"
         "width=0.25\nsteering=yes\n}\n");
     form.FillFromTree(tree);
@@ -297,28 +279,28 @@ TEST(WheelsFormTree, IntegersAreCutAndRealsKeepTheirValue) {
     EXPECT_EQ(form.wheels[0].width, 0.0f);  // never loaded
     EXPECT_FALSE(form.wheels[0].steering);  // only "1" is true
     form.StoreToTree(tree);
-    EXPECT_EQ(Value(tree, "wheel0.mass"), "12");
-    EXPECT_EQ(Value(tree, "wheel0.radius"), "0.3125");
-    EXPECT_EQ(Value(tree, "wheel0.inertia"), "0.333333");
-    EXPECT_EQ(Value(tree, "wheel0.tire_rate"), "150000");
-    EXPECT_EQ(Value(tree, "wheel0.width"), "0.25");  // left as the file had it
-    EXPECT_EQ(Value(tree, "wheel0.steering"), "0");
+    EXPECT_EQ(test::ValueAt(tree, "wheel0.mass"), "12");
+    EXPECT_EQ(test::ValueAt(tree, "wheel0.radius"), "0.3125");
+    EXPECT_EQ(test::ValueAt(tree, "wheel0.inertia"), "0.333333");
+    EXPECT_EQ(test::ValueAt(tree, "wheel0.tire_rate"), "150000");
+    EXPECT_EQ(test::ValueAt(tree, "wheel0.width"), "0.25");  // left as the file had it
+    EXPECT_EQ(test::ValueAt(tree, "wheel0.steering"), "0");
 }
 
 TEST(WheelsFormTree, FillShowsTheLoadedCarForTheKeptSelection) {
     WheelsForm form;
-    form.FillFromTree(TreeOf(kFourWheels));
+    form.FillFromTree(test::TreeOf(kFourWheels));
     form.SetSelection(0xC);
     ASSERT_EQ(form.shown.mass, 12);
     ASSERT_TRUE(form.shown.handbrake);
 
-    form.FillFromTree(TreeOf("wheel2\n{\nmass=20\n}\nwheel3\n{\nmass=20\n}\n"));
+    form.FillFromTree(test::TreeOf("wheel2\n{\nmass=20\n}\nwheel3\n{\nmass=20\n}\n"));
     EXPECT_EQ(form.selection, 0xCu);
     EXPECT_EQ(form.shown.mass, 20);
     EXPECT_EQ(form.shown.radius, 0.0f);
     EXPECT_FALSE(form.shown.handbrake);
 
-    form.FillFromTree(TreeOf(""));
+    form.FillFromTree(test::TreeOf(""));
     EXPECT_EQ(form.shown.mass, 0);
     EXPECT_EQ(form.wheels[2].mass, 0);
 }
