@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "../forms/FormTestTree.h"
+#include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "forms/BodyForm.h"
 #include "pages/BodyPage.h"
@@ -17,23 +18,12 @@ namespace {
 using test::TreeWith;
 using test::ValueAt;
 
-class BodyPageTest : public ::testing::Test {
+class BodyPageTest : public page_test::PageFixture<BodyPage, BodyForm> {
 protected:
-    void SetUp() override { page.show(); }
-
-    QLineEdit* Edit(const char* name) {
-        auto* edit = page.findChild<QLineEdit*>(name);
-        EXPECT_NE(edit, nullptr) << name;
-        return edit;
-    }
     void Retype(const char* name, const char* text) {
         Edit(name)->selectAll();
         QTest::keyClicks(Edit(name), text);
     }
-
-    ScriptedDialogs dialogs;
-    BodyForm form;
-    BodyPage page{form, dialogs};
 };
 
 TEST_F(BodyPageTest, Texts) {

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "../forms/FormTestTree.h"
+#include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "forms/DrivelineForm.h"
 #include "pages/DrivelinePage.h"
@@ -17,20 +18,8 @@ using test::EmptyTree;
 using test::TreeWith;
 using test::ValueAt;
 
-class DrivelinePageTest : public ::testing::Test {
+class DrivelinePageTest : public page_test::PageFixture<DrivelinePage, DrivelineForm> {
 protected:
-    void SetUp() override { page.show(); }
-
-    QLineEdit* Edit(const char* name) {
-        auto* edit = page.findChild<QLineEdit*>(name);
-        EXPECT_NE(edit, nullptr) << name;
-        return edit;
-    }
-    QRadioButton* Radio(const char* name) {
-        auto* radio = page.findChild<QRadioButton*>(name);
-        EXPECT_NE(radio, nullptr) << name;
-        return radio;
-    }
     // The names of the checked radio buttons, in the page's order.
     std::vector<std::string> Checked() {
         std::vector<std::string> checked;
@@ -47,10 +36,6 @@ protected:
         return {Edit("lockingCoeffEdit")->isEnabled(), Edit("powerAngleEdit")->isEnabled(),
                 Edit("coastAngleEdit")->isEnabled()};
     }
-
-    ScriptedDialogs dialogs;
-    DrivelineForm form;
-    DrivelinePage page{form, dialogs};
 };
 
 TEST_F(DrivelinePageTest, Texts) {

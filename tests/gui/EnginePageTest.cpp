@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "../forms/FormTestTree.h"
+#include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "forms/EngineForm.h"
 #include "pages/EnginePage.h"
@@ -20,20 +21,8 @@ using test::EmptyTree;
 using test::TreeWith;
 using test::ValueAt;
 
-class EnginePageTest : public ::testing::Test {
+class EnginePageTest : public page_test::PageFixture<EnginePage, EngineForm> {
 protected:
-    void SetUp() override { page.show(); }
-
-    QLineEdit* Edit(const char* name) {
-        auto* edit = page.findChild<QLineEdit*>(name);
-        EXPECT_NE(edit, nullptr) << name;
-        return edit;
-    }
-    QCheckBox* Check(const char* name) {
-        auto* check = page.findChild<QCheckBox*>(name);
-        EXPECT_NE(check, nullptr) << name;
-        return check;
-    }
     void Click(QAbstractButton* button) { button->click(); }
     void Retype(QLineEdit* edit, const char* text) {
         edit->selectAll();
@@ -47,10 +36,6 @@ protected:
         }
         return enabled;
     }
-
-    ScriptedDialogs dialogs;
-    EngineForm form;
-    EnginePage page{form, dialogs};
 };
 
 TEST_F(EnginePageTest, TextsOfTheForm) {

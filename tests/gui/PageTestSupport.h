@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
 #include <string>
 #include <string_view>
 
+#include "ScriptedDialogs.h"
 #include "tree/ConfigTree.h"
 #include "tree/Reporter.h"
 
@@ -46,5 +49,20 @@ T* Find(const QWidget& root, const char* name) {
     EXPECT_NE(child, nullptr) << name;
     return child;
 }
+
+// A page over a form of its own, shown, with scripted dialogs.
+template <typename Page, typename Form>
+class PageFixture : public ::testing::Test {
+protected:
+    void SetUp() override { page.show(); }
+
+    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(page, name); }
+    QCheckBox* Check(const char* name) { return Find<QCheckBox>(page, name); }
+    QRadioButton* Radio(const char* name) { return Find<QRadioButton>(page, name); }
+
+    ScriptedDialogs dialogs;
+    Form form;
+    Page page{form, dialogs};
+};
 
 }  // namespace page_test

@@ -21,11 +21,8 @@ using page_test::TreeOf;
 using page_test::TypeOver;
 using page_test::ValueAt;
 
-class SuspensionPageTest : public ::testing::Test {
+class SuspensionPageTest : public page_test::PageFixture<SuspensionPage, SuspensionForm> {
 protected:
-    SuspensionPageTest() : page(form, dialogs) {}
-
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(page, name); }
     void ClickWheel(int wheel) {
         QTest::mouseClick(Find<WheelSelector>(page, "wheelSelector")->Button(wheel),
                           Qt::LeftButton);
@@ -35,10 +32,6 @@ protected:
         page.StoreToTree(tree);
         return tree;
     }
-
-    ScriptedDialogs dialogs;
-    SuspensionForm form;
-    SuspensionPage page;
 };
 
 TEST_F(SuspensionPageTest, LabelsAndGroups) {

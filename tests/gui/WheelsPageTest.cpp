@@ -66,12 +66,8 @@ TEST(WheelSelectorTest, FourToggleButtonsInTwoRowsAndTheirMask) {
     EXPECT_EQ(changes.count(), 2);
 }
 
-class WheelsPageTest : public ::testing::Test {
+class WheelsPageTest : public page_test::PageFixture<WheelsPage, WheelsForm> {
 protected:
-    WheelsPageTest() : page(form, dialogs) {}
-
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(page, name); }
-    QCheckBox* Check(const char* name) { return Find<QCheckBox>(page, name); }
     void ClickWheel(int wheel) {
         QTest::mouseClick(Find<WheelSelector>(page, "wheelSelector")->Button(wheel),
                           Qt::LeftButton);
@@ -81,10 +77,6 @@ protected:
         page.StoreToTree(tree);
         return tree;
     }
-
-    ScriptedDialogs dialogs;
-    WheelsForm form;
-    WheelsPage page;
 };
 
 TEST_F(WheelsPageTest, LabelsAndGroups) {
