@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,11 @@ struct ReadCase {
     std::string input;
     std::string tree;
 };
+
+// Test names show the case's label, not its bytes.
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.label;
+}
 
 class ReaderLines : public ::testing::TestWithParam<ReadCase> {};
 
@@ -105,6 +111,10 @@ struct MessageCase {
     std::vector<std::string> uninterpretable;  // reported with showErrors
     std::string brace;                         // empty: no brace report
 };
+
+void PrintTo(const MessageCase& c, std::ostream* out) {
+    *out << c.label;
+}
 
 class ReaderMessages : public ::testing::TestWithParam<MessageCase> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "TreeTestSupport.h"
@@ -108,6 +109,11 @@ struct BreakCase {
     std::string written;  // how each is written
 };
 
+// Test names show the case's label, not its bytes.
+void PrintTo(const BreakCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
 class WriterLineBreaks : public ::testing::TestWithParam<BreakCase> {};
 
 // Text pasted into a field must not split the line it is written on.
@@ -161,6 +167,10 @@ struct RoundCase {
     std::string input;
     std::string firstSave;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* out) {
+    *out << c.label;
+}
 
 class WriterRoundTrip : public ::testing::TestWithParam<RoundCase> {};
 
