@@ -44,7 +44,6 @@ std::optional<std::string> EditorApp::MissingDisplay(int argc, const char* const
 int EditorApp::Run(int& argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rigwright"));
-    QApplication::setApplicationDisplayName(QStringLiteral("TAVIX Rigwright"));
     QApplication::setDesktopFileName(QStringLiteral("rigwright"));
     // QApplication has removed its own options from argc and argv by now.
     const std::optional<std::string> startFile = StartFile(argc, argv);
