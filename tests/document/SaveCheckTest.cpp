@@ -172,13 +172,6 @@ TEST(SaveWarningsTest, NewCarAsThePagesStoreIt) {
     EXPECT_EQ(SaveWarnings(values), std::string(kCurve) + kId + kDiff);
 }
 
-TEST(SaveWarningsTest, SeveralSuspensionsReportedInOrder) {
-    Values values = test::CleanCheckValues();
-    values.suspensions[3] = {0.2f, 0.25f, 0.3f};
-    values.suspensions[1] = {0.3f, 0.2f, 0.25f};
-    EXPECT_EQ(SaveWarnings(values), MinMax(1) + Rest(1) + Rest(3));
-}
-
 TEST(SaveWarningMessageTest, WrapsTheLines) {
     EXPECT_EQ(SaveWarningMessage(std::string(kCurve) + kId),
               "The following warnings occurred:\n\n"
