@@ -104,13 +104,6 @@ TEST_F(CalculationsPageTest, EachSelectionRecalculatesFromTheFileJustLoaded) {
     EXPECT_EQ(Figure("frontWeightDistributionValue"), "57.69 %");
 }
 
-TEST_F(CalculationsPageTest, ZeroWheelbaseShowsNotAvailable) {
-    const char* zeros[4] = {"0", "0", "0", "0"};
-    Load(Car(0.0f, zeros, kX));
-    SelectTab(PageSlot::Calculations);
-    EXPECT_EQ(Figures(), (QStringList{"n/a", "0.000 m", "1.500 m", "1.400 m"}));
-}
-
 TEST_F(CalculationsPageTest, TypedValuesOnBodyAndSuspensionCountWithoutASave) {
     Load(Car(0.0f, kZ, kX));
     PageView* body = SelectTab(PageSlot::Body);

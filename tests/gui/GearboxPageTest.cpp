@@ -5,9 +5,10 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "../forms/FormTestTree.h"
-#include "ScriptedDialogs.h"
+#include "PageTestSupport.h"
 #include "forms/GearboxForm.h"
 #include "pages/GearboxPage.h"
 #include "shell/DataExchange.h"
@@ -20,17 +21,13 @@ using test::EmptyTree;
 using test::TreeWith;
 using test::ValueAt;
 
-class GearboxPageTest : public ::testing::Test {
+class GearboxPageTest : public page_test::PageFixture<GearboxPage, GearboxForm> {
 protected:
-    void SetUp() override { page.show(); }
-
     QLineEdit* Edit(const std::string& name) {
-        auto* edit = page.findChild<QLineEdit*>(QString::fromStdString(name));
-        EXPECT_NE(edit, nullptr) << name;
-        return edit;
+        return page_test::Find<QLineEdit>(page, name.c_str());
     }
     QLineEdit* Gears() { return Edit("gearCountEdit"); }
-    QCheckBox* Reverse() { return page.findChild<QCheckBox*>("reverseGearCheck"); }
+    QCheckBox* Reverse() { return Check("reverseGearCheck"); }
     // Which forward rows can be edited, ratio and inertia alike.
     std::vector<bool> RowsEnabled() {
         std::vector<bool> rows;
@@ -43,20 +40,10 @@ protected:
     }
     static std::vector<bool> FirstRows(int count) {
         std::vector<bool> rows(7, false);
-        for (int row = 0; row < count && row < 7; ++row) {
-            rows[row] = true;
-        }
+        std::fill_n(rows.begin(), std::min(count, 7), true);
         return rows;
     }
-    void TypeIntoGears(const char* text) {
-        Gears()->setFocus();
-        Gears()->selectAll();
-        QTest::keyClicks(Gears(), text);
-    }
-
-    ScriptedDialogs dialogs;
-    GearboxForm form;
-    GearboxPage page{form, dialogs};
+    void TypeIntoGears(const char* text) { page_test::TypeOver(Gears(), text); }
 };
 
 TEST_F(GearboxPageTest, RowTexts) {

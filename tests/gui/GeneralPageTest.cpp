@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "../forms/FormTestTree.h"
-#include "ScriptedDialogs.h"
+#include "PageTestSupport.h"
 #include "forms/GeneralForm.h"
 #include "pages/GeneralPage.h"
 
@@ -21,9 +21,7 @@ class GeneralPageTest : public ::testing::Test {
 protected:
     template <typename T>
     T* Child(const char* name) {
-        T* child = page.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return page_test::Find<T>(page, name);
     }
     std::vector<QWidget*> Fields() {
         std::vector<QWidget*> fields;

@@ -155,18 +155,6 @@ TEST_F(NumberFieldWidgetTest, ArrowsAndKeysStepTheBuddy) {
     EXPECT_EQ(edit->text(), "90");
 }
 
-TEST_F(NumberFieldWidgetTest, SetValueMovesThePosition) {
-    field->SetRange(0, 100, 1);
-    field->SetValue(50);
-    EXPECT_EQ(edit->text(), "50");
-    EXPECT_EQ(field->Position(), 50);
-    field->SetValue(150);
-    EXPECT_EQ(field->Position(), 100);
-    field->SetValue(-3);
-    EXPECT_EQ(field->Position(), 0);
-    EXPECT_EQ(field->GetValue(), -3);
-}
-
 TEST_F(NumberFieldWidgetTest, FollowsTheBuddysEnabledState) {
     edit->setEnabled(false);
     EXPECT_FALSE(field->isEnabled());

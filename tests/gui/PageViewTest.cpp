@@ -7,10 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-#include <set>
 
 #include "ScriptedDialogs.h"
-#include "pages/PageRegistry.h"
 #include "pages/PageView.h"
 
 namespace rw {
@@ -75,25 +73,6 @@ TEST(PageViewTest, DialogsOpenedFromAPageKeepTheirKeys) {
     QSignalSpy rejected(dialog, &QDialog::rejected);
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_EQ(rejected.count(), 1);
-}
-
-TEST(PageRegistryTest, EverySlotHasOneCategoryPlace) {
-    std::set<PageSlot> seen;
-    for (PageCategory category :
-         {PageCategory::Info, PageCategory::Physics, PageCategory::Presentation}) {
-        for (PageSlot slot : CategorySlots(category)) {
-            EXPECT_EQ(CategoryOf(slot), category) << PageTabLabel(slot);
-            EXPECT_TRUE(seen.insert(slot).second);
-        }
-    }
-    EXPECT_EQ(seen.size(), kPageSlotCount);
-    EXPECT_EQ(CategorySlots(PageCategory::Physics)[8], PageSlot::Calculations);
-    std::set<PageSlot> dataSlots;
-    for (PageId page : kFillOrder) {
-        dataSlots.insert(SlotOf(page));
-    }
-    EXPECT_EQ(dataSlots.size(), 13u);
-    EXPECT_FALSE(dataSlots.contains(PageSlot::Calculations));
 }
 
 }  // namespace
