@@ -79,7 +79,7 @@ TreeNode* ConfigTree::Find(std::string_view path) {
 
 TreeNode* ConfigTree::Create(std::string_view path) {
     if (root == nullptr) {
-        root = std::make_unique<TreeNode>(NodeKind::Block, std::string(kRootName), std::string());
+        root = NewRoot();
     }
     TreeNode* parent = root.get();
     std::size_t position = 0;
@@ -93,7 +93,7 @@ TreeNode* ConfigTree::Create(std::string_view path) {
                 return parent;
             }
             return parent->Append(
-                std::make_unique<TreeNode>(NodeKind::Value, std::string(component), std::string()));
+                std::make_unique<TreeNode>(NodeKind::Value, component, std::string_view()));
         }
         TreeNode* next = const_cast<TreeNode*>(FindChild(*parent, component));
         if (next == nullptr) {
@@ -102,7 +102,7 @@ TreeNode* ConfigTree::Create(std::string_view path) {
                 return parent;
             }
             next = parent->Append(
-                std::make_unique<TreeNode>(NodeKind::Block, std::string(component), std::string()));
+                std::make_unique<TreeNode>(NodeKind::Block, component, std::string_view()));
         } else if (next->kind == NodeKind::Value || next->kind == NodeKind::LoneName) {
             // The writer puts out children of blocks only; as a block (name
             // and value kept) the node keeps the key that is added below it.

@@ -61,6 +61,7 @@ public:
     bool followInherit = true;
 
 private:
+    static std::unique_ptr<TreeNode> NewRoot();
     TreeNode* Lookup(std::string_view path, bool inherit) const;
     TreeNode* SetterNode(std::string_view path);
 };

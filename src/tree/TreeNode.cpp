@@ -4,8 +4,8 @@
 
 namespace rw {
 
-TreeNode::TreeNode(NodeKind kind, std::string name, std::string value)
-    : kind(kind), name(std::move(name)), value(std::move(value)) {}
+TreeNode::TreeNode(NodeKind kind, std::string_view name, std::string_view value)
+    : kind(kind), name(name), value(value) {}
 
 // Children are detached onto a work list first, so that a chain of a million
 // nested blocks is freed in a loop instead of a million nested destructor calls.

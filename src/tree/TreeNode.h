@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tree/NodeKind.h"
@@ -13,7 +14,7 @@ namespace rw {
 class TreeNode {
 public:
     TreeNode() = default;
-    TreeNode(NodeKind kind, std::string name, std::string value);
+    TreeNode(NodeKind kind, std::string_view name, std::string_view value);
     ~TreeNode();
     TreeNode(const TreeNode&) = delete;
     TreeNode& operator=(const TreeNode&) = delete;

@@ -11,10 +11,6 @@ namespace rw {
 
 namespace {
 
-std::unique_ptr<TreeNode> MakeRoot() {
-    return std::make_unique<TreeNode>(NodeKind::Block, std::string(kRootName), std::string());
-}
-
 std::string_view TrimLine(std::string_view line) {
     std::size_t begin = 0;
     while (begin < line.size() && (line[begin] == ' ' || line[begin] == '\t')) {
@@ -46,13 +42,17 @@ bool ReadFile(const std::string& path, std::string& content) {
         errno = EISDIR;
         return false;
     }
-    content.clear();
-    if (S_ISREG(info.st_mode) && info.st_size > 0) {
-        content.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char buffer[1 << 16];
+    // Read straight into the string; the size is only a first guess, since
+    // the file may grow or be no regular file at all.
+    std::size_t size = 0;
+    content.resize(S_ISREG(info.st_mode) && info.st_size > 0
+                       ? static_cast<std::size_t>(info.st_size) + 1
+                       : std::size_t{1} << 16);
     for (;;) {
-        ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (size == content.size()) {
+            content.resize(content.size() * 2);
+        }
+        ssize_t count = ::read(fd, content.data() + size, content.size() - size);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -65,8 +65,9 @@ bool ReadFile(const std::string& path, std::string& content) {
         if (count == 0) {
             break;
         }
-        content.append(buffer, static_cast<std::size_t>(count));
+        size += static_cast<std::size_t>(count);
     }
+    content.resize(size);
     ::close(fd);
     return true;
 }
@@ -112,7 +113,7 @@ private:
             case ';':
                 FlushPending();
                 current->Append(
-                    std::make_unique<TreeNode>(NodeKind::Comment, "", std::string(line)));
+                    std::make_unique<TreeNode>(NodeKind::Comment, std::string_view(), line));
                 previous = Previous::Other;
                 return;
             case '}':
@@ -132,8 +133,7 @@ private:
         if (tilde != std::string_view::npos && tilde != 0) {
             FlushPending();
             previousNode = current->Append(std::make_unique<TreeNode>(
-                NodeKind::InheritBlock, std::string(line.substr(0, tilde)),
-                std::string(line.substr(tilde + 1))));
+                NodeKind::InheritBlock, line.substr(0, tilde), line.substr(tilde + 1)));
             previous = Previous::InheritLine;
             return;
         }
@@ -158,8 +158,7 @@ private:
         while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
             value.remove_prefix(1);
         }
-        previousNode = current->Append(
-            std::make_unique<TreeNode>(NodeKind::Value, std::string(name), std::string(value)));
+        previousNode = current->Append(std::make_unique<TreeNode>(NodeKind::Value, name, value));
         previous = Previous::ValueLine;
     }
 
@@ -167,7 +166,7 @@ private:
         switch (previous) {
             case Previous::PendingName:
                 current = current->Append(
-                    std::make_unique<TreeNode>(NodeKind::Block, std::string(pendingName), ""));
+                    std::make_unique<TreeNode>(NodeKind::Block, pendingName, std::string_view()));
                 break;
             case Previous::ValueLine:
                 previousNode->kind = NodeKind::Block;
@@ -186,7 +185,7 @@ private:
             return;
         }
         current->Append(
-            std::make_unique<TreeNode>(NodeKind::LoneName, std::string(pendingName), ""));
+            std::make_unique<TreeNode>(NodeKind::LoneName, pendingName, std::string_view()));
         previous = Previous::Other;
         if (showErrors) {
             Report report;
@@ -228,8 +227,12 @@ private:
 
 ConfigTree::ConfigTree(std::string path) : path(std::move(path)) {}
 
+std::unique_ptr<TreeNode> ConfigTree::NewRoot() {
+    return std::make_unique<TreeNode>(NodeKind::Block, kRootName, std::string_view());
+}
+
 ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
-    root = MakeRoot();
+    root = NewRoot();
     if (path == kUnsavedPath) {
         isRead = true;
         return ReadResult::Success;
@@ -247,7 +250,7 @@ ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
 }
 
 void ConfigTree::ReadText(std::string_view text, bool showErrors, Reporter& reporter) {
-    root = MakeRoot();
+    root = NewRoot();
     LineReader(*root, showErrors, reporter).Run(text);
     isRead = true;
 }
