@@ -30,7 +30,7 @@ NumberField::NumberField(QLineEdit* buddyEdit, QWidget* parent)
     downButton->setArrowType(Qt::DownArrow);
     upButton->setObjectName(QStringLiteral("up"));
     downButton->setObjectName(QStringLiteral("down"));
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(upButton, &QToolButton::clicked, this, [this] { OnDeltaPos(1); });
     connect(downButton, &QToolButton::clicked, this, [this] { OnDeltaPos(-1); });
     SetBuddy(buddyEdit);
@@ -43,6 +43,8 @@ void NumberField::SetBuddy(QLineEdit* edit) {
     buddy = edit;
     if (buddy) {
         buddy->installEventFilter(this);
+        // As tall as the field it steps, however the layout stretches the row.
+        setFixedHeight(buddy->sizeHint().height());
         setEnabled(buddy->isEnabled());
         // The range may have been set before the buddy came.
         SetRange(minimum, maximum, step);
