@@ -114,7 +114,9 @@ std::string Indent(int depth) {
     return std::string(static_cast<std::size_t>(depth) * 3, ' ');
 }
 
-void RenderCar(const std::vector<Entry>& entries, std::string& out) {
+// Writes the entries in the car file syntax, or with `info` set in the INFO
+// syntax of boost::property_tree; the two differ only in their value lines.
+void Render(const std::vector<Entry>& entries, bool info, std::string& out) {
     int depth = 0;
     for (const Entry& e : entries) {
         switch (e.type) {
@@ -122,32 +124,8 @@ void RenderCar(const std::vector<Entry>& entries, std::string& out) {
                 out += Indent(depth) + e.value + "\r\n";
                 break;
             case Entry::Value:
-                out += Indent(depth) + e.name + "=" + e.value + "\r\n";
-                break;
-            case Entry::Open:
-                out += Indent(depth) + e.name + "\r\n" + Indent(depth) + "{\r\n";
-                ++depth;
-                break;
-            case Entry::Close:
-                --depth;
-                out += Indent(depth) + "}\r\n";
-                break;
-            case Entry::Blank:
-                out += "\r\n";
-                break;
-        }
-    }
-}
-
-void RenderInfo(const std::vector<Entry>& entries, std::string& out) {
-    int depth = 0;
-    for (const Entry& e : entries) {
-        switch (e.type) {
-            case Entry::Comment:
-                out += Indent(depth) + e.value + "\r\n";
-                break;
-            case Entry::Value:
-                out += Indent(depth) + e.name + " \"" + e.value + "\"\r\n";
+                out += Indent(depth) + e.name + (info ? " \"" + e.value + "\"" : "=" + e.value) +
+                       "\r\n";
                 break;
             case Entry::Open:
                 out += Indent(depth) + e.name + "\r\n" + Indent(depth) + "{\r\n";
@@ -197,8 +175,8 @@ bool Generate(const std::vector<int>& sizes) {
         car.reserve(target + 4096);
         for (int n = 0; car.size() < target; ++n) {
             const std::vector<Entry> unit = CarUnit(n);
-            RenderCar(unit, car);
-            RenderInfo(unit, info);
+            Render(unit, false, car);
+            Render(unit, true, info);
         }
         const std::string stem = files.folder + "/car" + std::to_string(megabytes) + "mb";
         files.car[megabytes] = stem + ".ini";

@@ -32,15 +32,14 @@ std::string Wings(std::initializer_list<const char*> names) {
     return text + "}\n";
 }
 
-class AeroPageTest : public ::testing::Test {
+class AeroPageTest : public page_test::PageFixture<AeroPage, AeroForm> {
 protected:
-    AeroPageTest() : page(form, dialogs) {
-        page.show();
+    void SetUp() override {
+        PageFixture::SetUp();
         page.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
     }
 
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(page, name); }
     QListWidget* List() { return Find<QListWidget>(page, "wingList"); }
     QPushButton* Button(const char* name) { return Find<QPushButton>(page, name); }
     void Pick(int row) {
@@ -55,19 +54,10 @@ protected:
         }
         return names;
     }
-    ConfigTree Stored() {
-        ConfigTree tree = TreeOf("");
-        page.StoreToTree(tree);
-        return tree;
-    }
     bool WingFieldsEnabled() {
         return Edit("nameEdit")->isEnabled() && Edit("spanEdit")->isEnabled() &&
                Edit("angleOffsetEdit")->isEnabled() && Button("deleteWingButton")->isEnabled();
     }
-
-    ScriptedDialogs dialogs;
-    AeroForm form;
-    AeroPage page;
 };
 
 TEST_F(AeroPageTest, LabelsAndGroups) {

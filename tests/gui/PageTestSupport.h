@@ -60,6 +60,13 @@ protected:
     QCheckBox* Check(const char* name) { return Find<QCheckBox>(page, name); }
     QRadioButton* Radio(const char* name) { return Find<QRadioButton>(page, name); }
 
+    // What the page stores into an empty tree.
+    rw::ConfigTree Stored() {
+        rw::ConfigTree tree = TreeOf("");
+        page.StoreToTree(tree);
+        return tree;
+    }
+
     ScriptedDialogs dialogs;
     Form form;
     Page page{form, dialogs};

@@ -27,11 +27,6 @@ protected:
         QTest::mouseClick(Find<WheelSelector>(page, "wheelSelector")->Button(wheel),
                           Qt::LeftButton);
     }
-    ConfigTree Stored() {
-        ConfigTree tree = TreeOf("");
-        page.StoreToTree(tree);
-        return tree;
-    }
 };
 
 TEST_F(SuspensionPageTest, LabelsAndGroups) {
