@@ -468,46 +468,18 @@ TEST_F(PageTabTest, AbsentPagesHaveNoTab) {
     EXPECT_EQ(window.Forms().General().id, "test");
 }
 
-// An engine page reduced to two fields, to see a failed take at save time.
-class TwoFieldEnginePage : public PageView {
-public:
-    TwoFieldEnginePage(FormSet& forms, Dialogs& dialogs, QWidget* parent)
-        : PageView(dialogs, parent), form(forms.Engine()) {
-        auto* column = new QVBoxLayout(this);
-        maxRpmEdit = new QLineEdit(this);
-        idleRpmEdit = new QLineEdit(this);
-        column->addWidget(maxRpmEdit);
-        column->addWidget(idleRpmEdit);
-        exchange.Bind(maxRpmEdit, &form.maxRpm);
-        exchange.Bind(idleRpmEdit, &form.idleRpm);
-    }
-    void FillFromTree(const ConfigTree& tree) override {
-        form.FillFromTree(tree);
-        exchange.Push();
-    }
-    void StoreToTree(ConfigTree& tree) override {
-        exchange.Take(TakeReason::Action);
-        form.StoreToTree(tree);
-    }
-
-    EngineForm& form;
-    QLineEdit* maxRpmEdit;
-    QLineEdit* idleRpmEdit;
-};
-
+// A field that does not parse stops the store at that field: the Engine
+// page's Max RPM comes before Idle RPM in its exchange order.
 TEST_F(MainDialogTest, FailedTakeAtSaveStoresTheEarlierFields) {
-    TwoFieldEnginePage* engine = nullptr;
-    MainDialog window(dialogs, [&](FormSet& forms, Dialogs& d, QWidget* parent) {
-        PageViews views{};
-        engine = new TwoFieldEnginePage(forms, d, parent);
-        views[SlotIndex(PageSlot::Engine)] = engine;
-        return views;
-    });
+    MainDialog window(dialogs);
     const std::string path = Car("take.ini", CleanCar());
     window.LoadAtStart(path);
-    EXPECT_EQ(engine->maxRpmEdit->text(), "7000");
-    engine->maxRpmEdit->setText("7500");
-    engine->idleRpmEdit->setText("-");
+    QLineEdit* maxRpm = window.View(PageSlot::Engine)->findChild<QLineEdit*>("maxRpmEdit");
+    QLineEdit* idleRpm = window.View(PageSlot::Engine)->findChild<QLineEdit*>("idleRpmEdit");
+    ASSERT_TRUE(maxRpm && idleRpm);
+    EXPECT_EQ(maxRpm->text(), "7000");
+    maxRpm->setText("7500");
+    idleRpm->setText("-");
     Click(window, "saveButton");
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text, "Please enter an integer.");
@@ -519,36 +491,13 @@ TEST_F(MainDialogTest, FailedTakeAtSaveStoresTheEarlierFields) {
 
 // The General page's texts through the exchange: a Windows-1252 file saved
 // unchanged comes back byte for byte.
-class NamePage : public PageView {
-public:
-    NamePage(FormSet& forms, Dialogs& dialogs, QWidget* parent)
-        : PageView(dialogs, parent), form(forms.General()), nameEdit(new QLineEdit(this)) {
-        exchange.Bind(nameEdit, &form.name);
-    }
-    void FillFromTree(const ConfigTree& tree) override {
-        form.FillFromTree(tree);
-        exchange.Push();
-    }
-    void StoreToTree(ConfigTree& tree) override {
-        exchange.Take(TakeReason::Action);
-        form.StoreToTree(tree);
-    }
-    GeneralForm& form;
-    QLineEdit* nameEdit;
-};
-
 TEST_F(MainDialogTest, Windows1252FileSavesByteForByte) {
-    NamePage* page = nullptr;
-    MainDialog window(dialogs, [&](FormSet& forms, Dialogs& d, QWidget* parent) {
-        PageViews views{};
-        page = new NamePage(forms, d, parent);
-        views[SlotIndex(PageSlot::General)] = page;
-        return views;
-    });
+    MainDialog window(dialogs);
     const std::string original = CleanCar("Citro\xEBn \x81\xFF");
     const std::string path = Car("cp1252.ini", original);
     window.LoadAtStart(path);
-    EXPECT_EQ(page->nameEdit->text(), QString::fromUtf8("Citro\xC3\xABn \xC2\x81\xC3\xBF"));
+    EXPECT_EQ(window.View(PageSlot::General)->findChild<QLineEdit*>("nameEdit")->text(),
+              QString::fromUtf8("Citro\xC3\xABn \xC2\x81\xC3\xBF"));
     const std::string copy = PathOf("copy.ini");
     dialogs.files.push_back(copy);
     Click(window, "saveAsButton");
