@@ -72,12 +72,6 @@ void SuspensionForm::SetSelection(std::uint32_t mask) {
     ShowSelection();
 }
 
-void SuspensionForm::ToggleWheel(int wheel) {
-    if (wheel >= 0 && wheel < kWheelCount) {
-        SetSelection(selection ^ WheelBit(wheel));
-    }
-}
-
 void SuspensionForm::ShowSelection() {
     shown = SuspensionValues{};
     DeriveShown<SuspensionValues>(selection, suspensions, shown, kFieldMembers);

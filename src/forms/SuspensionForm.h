@@ -55,7 +55,6 @@ public:
     void StoreToTree(ConfigTree& tree) const;
 
     void SetSelection(std::uint32_t mask);
-    void ToggleWheel(int wheel);
     // Re-derives the shown values from the working copy.
     void ShowSelection();
 

@@ -94,12 +94,6 @@ void WheelsForm::SetSelection(std::uint32_t mask) {
     ShowSelection();
 }
 
-void WheelsForm::ToggleWheel(int wheel) {
-    if (wheel >= 0 && wheel < kWheelCount) {
-        SetSelection(selection ^ WheelBit(wheel));
-    }
-}
-
 void WheelsForm::ShowSelection() {
     shown = WheelValues{};
     DeriveShown<WheelValues>(selection, wheels, shown, kFieldMembers);

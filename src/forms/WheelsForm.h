@@ -64,9 +64,8 @@ public:
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree) const;
 
-    // Both re-derive the shown values from the new selection.
+    // Re-derives the shown values from the new selection.
     void SetSelection(std::uint32_t mask);
-    void ToggleWheel(int wheel);
     // Re-derives the shown values from the working copy.
     void ShowSelection();
 

@@ -44,8 +44,7 @@ TEST(SuspensionFormSelection, ShowsSharedValueOrZeroWhereSelectedSuspensionsDiff
 TEST(SuspensionFormSelection, MixedZeroIsWrittenOnlyWhenThatFieldIsApplied) {
     SuspensionForm form;
     form.FillFromTree(test::TreeOf(kSuspensions));
-    form.ToggleWheel(0);
-    form.ToggleWheel(1);
+    form.SetSelection(0x3);
     ASSERT_EQ(form.shown.k, 0);
     form.shown.restLength = 0.31f;
     form.ApplyField(SuspensionForm::Field::RestLength);
@@ -114,7 +113,7 @@ TEST(SuspensionFormEnables, AllFieldsFollowTheSelection) {
     EXPECT_FALSE(form.Enables().fields);
     form.SetSelection(0x8);
     EXPECT_TRUE(form.Enables().fields);
-    form.ToggleWheel(3);
+    form.SetSelection(0);
     EXPECT_FALSE(form.Enables().fields);
 }
 

@@ -53,19 +53,16 @@ TEST(WheelsFormSelection, ShowsSharedValueOrZeroWhereSelectedWheelsDiffer) {
     }
 }
 
-TEST(WheelsFormSelection, ToggleFlipsOneBitAndRederives) {
+TEST(WheelsFormSelection, EachSelectionRederivesTheShownValues) {
     WheelsForm form;
     form.FillFromTree(test::TreeOf(kFourWheels));
-    form.ToggleWheel(0);
-    EXPECT_EQ(form.selection, 0x1u);
+    form.SetSelection(0x1);
     EXPECT_EQ(form.shown.radius, 0.31f);
-    form.ToggleWheel(1);
-    EXPECT_EQ(form.selection, 0x3u);
+    form.SetSelection(0x3);
     EXPECT_EQ(form.shown.radius, 0.0f);
-    form.ToggleWheel(0);
-    EXPECT_EQ(form.selection, 0x2u);
+    form.SetSelection(0x2);
     EXPECT_EQ(form.shown.radius, 0.33f);
-    form.ToggleWheel(7);  // no such wheel
+    form.SetSelection(0x12);  // bits beyond the four wheels are dropped
     EXPECT_EQ(form.selection, 0x2u);
 }
 
