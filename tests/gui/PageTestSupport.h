@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "ScriptedDialogs.h"
+#include "pages/WheelSelector.h"
 #include "tree/ConfigTree.h"
 #include "tree/Reporter.h"
 
@@ -48,6 +50,12 @@ T* Find(const QWidget& root, const char* name) {
     T* child = root.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
     return child;
+}
+
+// Clicks one button of the page's wheel selector, as a user does.
+inline void ClickWheel(const QWidget& page, int wheel) {
+    QTest::mouseClick(Find<rw::WheelSelector>(page, "wheelSelector")->Button(wheel),
+                      Qt::LeftButton);
 }
 
 // A page over a form of its own, shown, with scripted dialogs.

@@ -23,10 +23,7 @@ using page_test::ValueAt;
 
 class SuspensionPageTest : public page_test::PageFixture<SuspensionPage, SuspensionForm> {
 protected:
-    void ClickWheel(int wheel) {
-        QTest::mouseClick(Find<WheelSelector>(page, "wheelSelector")->Button(wheel),
-                          Qt::LeftButton);
-    }
+    void ClickWheel(int wheel) { page_test::ClickWheel(page, wheel); }
 };
 
 TEST_F(SuspensionPageTest, LabelsAndGroups) {

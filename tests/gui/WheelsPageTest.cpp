@@ -68,10 +68,7 @@ TEST(WheelSelectorTest, FourToggleButtonsInTwoRowsAndTheirMask) {
 
 class WheelsPageTest : public page_test::PageFixture<WheelsPage, WheelsForm> {
 protected:
-    void ClickWheel(int wheel) {
-        QTest::mouseClick(Find<WheelSelector>(page, "wheelSelector")->Button(wheel),
-                          Qt::LeftButton);
-    }
+    void ClickWheel(int wheel) { page_test::ClickWheel(page, wheel); }
 };
 
 TEST_F(WheelsPageTest, LabelsAndGroups) {
