@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "shell/NumberField.h"
-#include "shell/TextCodec.h"
+#include "widgets/NumberField.h"
+#include "widgets/TextCodec.h"
 #include "ui_AeroPage.h"
 
 namespace rw {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "forms/AeroForm.h"
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 
 class QLineEdit;
 

@@ -1,7 +1,7 @@
 #include "pages/BodyPage.h"
 
 #include "forms/BodyForm.h"
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 #include "ui_BodyPage.h"
 
 namespace rw {

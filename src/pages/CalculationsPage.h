@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 
 namespace Ui {
 class CalculationsPage;

@@ -1,6 +1,6 @@
 #include "pages/CarModelsPage.h"
 
-#include "shell/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "ui_CarModelsPage.h"
 
 namespace rw {

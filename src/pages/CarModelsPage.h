@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "forms/CarModelsForm.h"
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 
 class QLineEdit;
 

@@ -3,7 +3,7 @@
 #include <QButtonGroup>
 
 #include "forms/DrivelineForm.h"
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 #include "ui_DrivelinePage.h"
 
 namespace rw {

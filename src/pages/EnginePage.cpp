@@ -1,8 +1,8 @@
 #include "pages/EnginePage.h"
 
 #include "forms/EngineForm.h"
-#include "shell/Dialogs.h"
-#include "shell/NumberField.h"
+#include "widgets/Dialogs.h"
+#include "widgets/NumberField.h"
 #include "ui_EnginePage.h"
 
 namespace rw {

@@ -3,8 +3,8 @@
 #include <QVariant>
 
 #include "forms/GearboxForm.h"
-#include "shell/Dialogs.h"
-#include "shell/NumberField.h"
+#include "widgets/Dialogs.h"
+#include "widgets/NumberField.h"
 #include "tree/Numbers.h"
 #include "ui_GearboxPage.h"
 

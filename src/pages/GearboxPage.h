@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 
 class QLineEdit;
 

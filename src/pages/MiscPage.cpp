@@ -1,7 +1,7 @@
 #include "pages/MiscPage.h"
 
 #include "forms/MiscForm.h"
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 #include "ui_MiscPage.h"
 
 namespace rw {

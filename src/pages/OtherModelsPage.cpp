@@ -1,7 +1,7 @@
 #include "pages/OtherModelsPage.h"
 
 #include "forms/OtherModelsForm.h"
-#include "shell/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "ui_OtherModelsPage.h"
 
 namespace rw {

@@ -5,9 +5,9 @@
 #include <initializer_list>
 #include <utility>
 
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 #include "pages/WheelSelector.h"
-#include "shell/DataExchange.h"
+#include "widgets/DataExchange.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {

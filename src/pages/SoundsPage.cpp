@@ -1,7 +1,7 @@
 #include "pages/SoundsPage.h"
 
 #include "forms/SoundsForm.h"
-#include "shell/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "ui_SoundsPage.h"
 
 namespace rw {

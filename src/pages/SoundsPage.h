@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 
 class QLineEdit;
 

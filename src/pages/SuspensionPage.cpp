@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "pages/WheelSelector.h"
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 #include "ui_SuspensionPage.h"
 
 namespace rw {

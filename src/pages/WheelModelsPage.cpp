@@ -1,7 +1,7 @@
 #include "pages/WheelModelsPage.h"
 
 #include "forms/WheelModelsForm.h"
-#include "shell/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "ui_WheelModelsPage.h"
 
 namespace rw {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "pages/WheelSelector.h"
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 #include "ui_WheelsPage.h"
 
 namespace rw {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "shell/MainDialog.h"
-#include "shell/QtDialogs.h"
+#include "widgets/QtDialogs.h"
 
 namespace rw {
 

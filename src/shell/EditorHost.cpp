@@ -1,6 +1,6 @@
 #include "shell/EditorHost.h"
 
-#include "shell/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 namespace rw {
 

@@ -1,7 +1,7 @@
 #include "shell/GuiPages.h"
 
 #include "forms/FormSet.h"
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 
 namespace rw {
 

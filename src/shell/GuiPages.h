@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/PageProtocol.h"
-#include "pages/PageRegistry.h"
+#include "shell/PageRegistry.h"
 
 namespace rw {
 

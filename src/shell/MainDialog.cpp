@@ -5,10 +5,10 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 #include "shell/AboutDialog.h"
-#include "shell/Dialogs.h"
-#include "shell/EnterEscapeFilter.h"
+#include "widgets/Dialogs.h"
+#include "widgets/EnterEscapeFilter.h"
 #include "ui_MainDialog.h"
 
 // The resources live in a static library; their registration must be asked for.

@@ -9,7 +9,7 @@
 
 #include "document/CarDocument.h"
 #include "forms/FormSet.h"
-#include "pages/PageRegistry.h"
+#include "shell/PageRegistry.h"
 #include "shell/EditorHost.h"
 #include "shell/GuiPages.h"
 

@@ -11,7 +11,7 @@
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 #include "pages/WheelSelector.h"
 #include "shell/MainDialog.h"
 

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "ScriptedDialogs.h"
-#include "shell/DataExchange.h"
+#include "widgets/DataExchange.h"
 
 namespace rw {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "pages/PageRegistry.h"
-#include "pages/PageView.h"
+#include "shell/PageRegistry.h"
+#include "widgets/PageView.h"
 #include "shell/MainDialog.h"
 #include "tree/ConfigTree.h"
 

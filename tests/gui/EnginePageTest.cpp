@@ -12,7 +12,7 @@
 #include "ScriptedDialogs.h"
 #include "forms/EngineForm.h"
 #include "pages/EnginePage.h"
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 namespace {

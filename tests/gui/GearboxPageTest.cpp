@@ -11,8 +11,8 @@
 #include "PageTestSupport.h"
 #include "forms/GearboxForm.h"
 #include "pages/GearboxPage.h"
-#include "shell/DataExchange.h"
-#include "shell/NumberField.h"
+#include "widgets/DataExchange.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 namespace {

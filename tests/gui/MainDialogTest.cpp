@@ -19,7 +19,7 @@
 
 #include "ScriptedDialogs.h"
 #include "forms/FormSet.h"
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 #include "shell/EditorApp.h"
 #include "shell/MainDialog.h"
 #include "tree/ConfigTree.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/NumberField.h"
-#include "shell/NumberFieldRules.h"
+#include "widgets/NumberField.h"
+#include "widgets/NumberFieldRules.h"
 #include "tree/Numbers.h"
 
 namespace rw {

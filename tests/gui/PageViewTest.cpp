@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ScriptedDialogs.h"
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 
 namespace rw {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 // Dialogs for tests: records every message and file request and answers from
 // queues. An answer the test did not script is a test failure.

@@ -11,7 +11,7 @@
 #include "forms/SuspensionForm.h"
 #include "pages/SuspensionPage.h"
 #include "pages/WheelSelector.h"
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 namespace {

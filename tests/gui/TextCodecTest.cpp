@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "shell/QtDialogs.h"
-#include "shell/TextCodec.h"
+#include "widgets/QtDialogs.h"
+#include "widgets/TextCodec.h"
 
 namespace rw {
 namespace {

@@ -17,11 +17,11 @@
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "forms/WheelsForm.h"
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 #include "pages/WheelSelector.h"
 #include "pages/WheelsPage.h"
 #include "shell/MainDialog.h"
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 namespace {

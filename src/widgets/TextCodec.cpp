@@ -1,4 +1,4 @@
-#include "shell/TextCodec.h"
+#include "widgets/TextCodec.h"
 
 #include <array>
 #include <cstdint>

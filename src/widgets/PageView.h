@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "shell/DataExchange.h"
+#include "widgets/DataExchange.h"
 
 namespace rw {
 

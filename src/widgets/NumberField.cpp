@@ -1,4 +1,4 @@
-#include "shell/NumberField.h"
+#include "widgets/NumberField.h"
 
 #include <QBoxLayout>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "shell/EnterEscapeFilter.h"
+#include "widgets/EnterEscapeFilter.h"
 
 #include <QChildEvent>
 #include <QKeyEvent>

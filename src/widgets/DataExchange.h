@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/TextCodec.h"
+#include "widgets/TextCodec.h"
 
 class QAbstractButton;
 class QLineEdit;

@@ -1,7 +1,7 @@
-#include "pages/PageRegistry.h"
+#include "shell/PageRegistry.h"
 
 #include "forms/FormSet.h"
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 // Page headers, one per page view:
 // #include "pages/GeneralPage.h"
 #include "pages/AeroPage.h"

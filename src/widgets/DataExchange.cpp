@@ -1,4 +1,4 @@
-#include "shell/DataExchange.h"
+#include "widgets/DataExchange.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -9,7 +9,7 @@
 #include <limits>
 #include <optional>
 
-#include "shell/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "tree/Numbers.h"
 
 namespace rw {

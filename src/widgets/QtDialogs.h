@@ -3,7 +3,7 @@
 #include <QString>
 #include <string_view>
 
-#include "shell/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 class QWidget;
 

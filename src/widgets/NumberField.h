@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "shell/NumberFieldRules.h"
+#include "widgets/NumberFieldRules.h"
 
 class QLineEdit;
 class QToolButton;

@@ -1,6 +1,6 @@
-#include "pages/PageView.h"
+#include "widgets/PageView.h"
 
-#include "shell/EnterEscapeFilter.h"
+#include "widgets/EnterEscapeFilter.h"
 
 namespace rw {
 

@@ -1,4 +1,4 @@
-#include "shell/QtDialogs.h"
+#include "widgets/QtDialogs.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "shell/TextCodec.h"
+#include "widgets/TextCodec.h"
 
 namespace rw {
 

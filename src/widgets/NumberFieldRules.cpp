@@ -1,4 +1,4 @@
-#include "shell/NumberFieldRules.h"
+#include "widgets/NumberFieldRules.h"
 
 #include <algorithm>
 #include <array>
