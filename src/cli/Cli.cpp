@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "cli/CarReport.h"
 #include "document/CarDocument.h"
 #include "forms/FormSet.h"
 #include "tree/ConfigTree.h"
@@ -19,6 +20,7 @@ constexpr const char* kHelp =
     "  template OUT         write the template car that New starts from\n"
     "  check FILE...        list what loading and saving each FILE in the editor would report\n"
     "  resave IN OUT        write what the editor saves for IN, unedited, to OUT\n"
+    "  report [--json] FILE print the Calculations page's figures and gearing table\n"
     "\n"
     "OUT may be - for standard output. Reports go to standard error (standard output\n"
     "for check) as lines \"FILE: TEXT\". Exit status: 0 success, 1 missing key (get) or\n"
@@ -176,6 +178,24 @@ int Resave(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return WriteTree(*tree, args[2], out, err) ? 0 : 2;
 }
 
+int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::optional<ReportRequest> request =
+        ParseReportArgs(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (!request) {
+        err << kHelp;
+        return 2;
+    }
+    LineReporter reporter(err, request->file);
+    FormSet forms;
+    CarDocument document(reporter, forms);
+    if (LoadAndStore(document, forms, request->file) == nullptr) {
+        return 2;
+    }
+    forms.Figures().Recalculate(forms);
+    PrintReport(forms.Figures(), request->json, out);
+    return out ? 0 : 2;
+}
+
 struct Command {
     const char* name;
     std::size_t minArgs;
@@ -193,6 +213,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         out << kHelp;
         return 0;
+    }
+    // report checks its own arguments: FILE and an optional --json.
+    if (!args.empty() && args[0] == "report") {
+        return RunReport(args, out, err);
     }
     const Command* command = nullptr;
     for (const Command& candidate : kCommands) {
