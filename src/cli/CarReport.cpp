@@ -13,10 +13,6 @@ constexpr std::array<const char*, 6> kColumns = {
 constexpr std::array<const char*, 6> kJsonKeys = {"gear",      "ratio",    "overall",
                                                   "atShiftUp", "atMaxRpm", "rpmAfterUpshift"};
 
-std::array<std::string_view, 6> Cells(const GearRow& row) {
-    return {row.gear, row.ratio, row.overall, row.atShiftUp, row.atMaxRpm, row.rpmAfterUpshift};
-}
-
 // Every shown figure is a number, with a unit after a blank, "n/a" or empty.
 std::string_view JsonNumber(std::string_view text) {
     if (text.empty() || text == "n/a") {
@@ -35,7 +31,7 @@ void PrintText(const Calculations& c, std::ostream& out) {
     for (std::size_t column = 0; column < kColumns.size(); ++column) {
         widths[column] = std::string_view(kColumns[column]).size();
         for (const GearRow& row : c.gearing) {
-            widths[column] = std::max(widths[column], Cells(row)[column].size());
+            widths[column] = std::max(widths[column], row.Cells()[column].size());
         }
     }
     const auto print = [&](const std::array<std::string_view, 6>& cells) {
@@ -50,7 +46,7 @@ void PrintText(const Calculations& c, std::ostream& out) {
     };
     print({kColumns[0], kColumns[1], kColumns[2], kColumns[3], kColumns[4], kColumns[5]});
     for (const GearRow& row : c.gearing) {
-        print(Cells(row));
+        print(row.Cells());
     }
 }
 
@@ -60,7 +56,7 @@ void PrintJson(const Calculations& c, std::ostream& out) {
         << ",\"frontTrack\":" << JsonNumber(c.frontTrack)
         << ",\"rearTrack\":" << JsonNumber(c.rearTrack) << ",\"gears\":[";
     for (std::size_t i = 0; i < c.gearing.size(); ++i) {
-        const auto cells = Cells(c.gearing[i]);
+        const auto cells = c.gearing[i].Cells();
         out << (i == 0 ? "{" : ",{");
         for (std::size_t column = 0; column < cells.size(); ++column) {
             out << (column == 0 ? "\"" : ",\"") << kJsonKeys[column]

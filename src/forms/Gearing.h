@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/DrivelineForm.h"
@@ -21,6 +23,11 @@ struct GearRow {
     std::string atShiftUp;
     std::string atMaxRpm;
     std::string rpmAfterUpshift;
+
+    // The cells in table order, from Gear to RPM after upshift.
+    std::array<std::string_view, 6> Cells() const {
+        return {gear, ratio, overall, atShiftUp, atMaxRpm, rpmAfterUpshift};
+    }
 };
 
 // Every forward gear the gearbox holds, through the differential onto the mean

@@ -59,10 +59,11 @@ TopViewGeometry ComputeTopView(const BodyForm& body, const WheelsForm& wheels,
         wheel.centre = view(s[i].x, s[i].z);
         wheel.length = 2.0 * std::abs(double{wheels.wheels[i].radius});
         wheel.width = kWidthRatio * wheel.length;
+        // Labels face inwards, leaving the outside to the wheelbase line.
         const bool left = i % 2 == 0;
         wheel.label = {
-            {wheel.centre.across + (left ? -wheel.width : wheel.width) / 2.0, wheel.centre.along},
-            left ? LabelSide::Left : LabelSide::Right,
+            {wheel.centre.across + (left ? wheel.width : -wheel.width) / 2.0, wheel.centre.along},
+            left ? LabelSide::Right : LabelSide::Left,
             kWheelLabels[i]};
         include({wheel.centre.across - wheel.width / 2.0, wheel.centre.along - wheel.length / 2.0});
         include({wheel.centre.across + wheel.width / 2.0, wheel.centre.along + wheel.length / 2.0});

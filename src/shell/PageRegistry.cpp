@@ -54,10 +54,13 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
         new WheelModelsPage(forms.WheelModels(), dialogs, parent);
     views[SlotIndex(PageSlot::OtherModels)] =
         new OtherModelsPage(forms.OtherModels(), dialogs, parent);
-    // The figures include what is typed on these two pages and not yet stored.
+    // The figures include what is typed on these pages and not yet stored.
     views[SlotIndex(PageSlot::Calculations)] = new CalculationsPage(
-        forms, {views[SlotIndex(PageSlot::Body)], views[SlotIndex(PageSlot::Suspension)]}, dialogs,
-        parent);
+        forms,
+        {views[SlotIndex(PageSlot::Body)], views[SlotIndex(PageSlot::Engine)],
+         views[SlotIndex(PageSlot::Gearbox)], views[SlotIndex(PageSlot::Driveline)],
+         views[SlotIndex(PageSlot::Wheels)], views[SlotIndex(PageSlot::Suspension)]},
+        dialogs, parent);
     return views;
 }
 
