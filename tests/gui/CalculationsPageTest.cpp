@@ -55,7 +55,7 @@ TEST_F(CalculationsPageTest, RecalculatedAtEachSelectionWithValuesTypedAndNotSav
     EXPECT_EQ(topView->accessibleName(), "Top view");
     EXPECT_EQ(topView->accessibleDescription(), "");
 
-    EXPECT_EQ(window.ShownPage(), Select(PageSlot::Calculations));
+    Select(PageSlot::Calculations);
     EXPECT_EQ(Figure("wheelbaseValue"), "2.600 m");
     EXPECT_EQ(topView->accessibleDescription(),
               "Front Weight Distribution: 53.85 %, Wheelbase: 2.600 m, Track Width (Front): "
