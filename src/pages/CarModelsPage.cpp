@@ -1,7 +1,7 @@
 #include "pages/CarModelsPage.h"
 
-#include "widgets/Dialogs.h"
 #include "ui_CarModelsPage.h"
+#include "widgets/Dialogs.h"
 
 namespace rw {
 
@@ -13,7 +13,7 @@ constexpr const char* kModelFilter = "Tavix DOF files (*.dof)|*.dof||";
 }  // namespace
 
 CarModelsPage::CarModelsPage(CarModelsForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::CarModelsPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::CarModelsPage>()) {
     ui->setupUi(this);
     exchange.Bind(ui->bodyEdit, &form.body);
     exchange.Bind(ui->inCarEdit, &form.inCar);
@@ -48,16 +48,6 @@ CarModelsPage::CarModelsPage(CarModelsForm& form, Dialogs& dialogs, QWidget* par
 }
 
 CarModelsPage::~CarModelsPage() = default;
-
-void CarModelsPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-}
-
-void CarModelsPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
 
 void CarModelsPage::Pick(QLineEdit* edit, CarModelsForm::Field field, const char* title,
                          const char* filter) {

@@ -1,14 +1,13 @@
 #include "pages/EnginePage.h"
 
-#include "forms/EngineForm.h"
+#include "ui_EnginePage.h"
 #include "widgets/Dialogs.h"
 #include "widgets/NumberField.h"
-#include "ui_EnginePage.h"
 
 namespace rw {
 
 EnginePage::EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::EnginePage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::EnginePage>()) {
     ui->setupUi(this);
     struct Range {
         QLineEdit* edit;
@@ -63,20 +62,7 @@ EnginePage::EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent)
 
 EnginePage::~EnginePage() = default;
 
-void EnginePage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-    ApplyEnableRule();
-}
-
-void EnginePage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
-
-void EnginePage::ApplyEnableRule() {
-    // A field that does not parse keeps its text for the user to correct.
-    const bool taken = exchange.Take(TakeReason::Action);
+void EnginePage::ApplyEnables() {
     const auto enables = form.Enables();
     ui->starterTorqueEdit->setEnabled(enables.starterTorque);
     ui->startStalledCheck->setEnabled(enables.startStalled);
@@ -84,9 +70,6 @@ void EnginePage::ApplyEnableRule() {
     ui->shiftDownRpmEdit->setEnabled(enables.shiftDownRpm);
     ui->clutchTimeEdit->setEnabled(enables.clutchTime);
     ui->declutchTimeEdit->setEnabled(enables.declutchTime);
-    if (taken) {
-        exchange.Push();
-    }
 }
 
 void EnginePage::PickCurveTorque() {

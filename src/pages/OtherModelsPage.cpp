@@ -1,13 +1,12 @@
 #include "pages/OtherModelsPage.h"
 
-#include "forms/OtherModelsForm.h"
-#include "widgets/Dialogs.h"
 #include "ui_OtherModelsPage.h"
+#include "widgets/Dialogs.h"
 
 namespace rw {
 
 OtherModelsPage::OtherModelsPage(OtherModelsForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::OtherModelsPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::OtherModelsPage>()) {
     ui->setupUi(this);
     exchange.Bind(ui->modelEdit, &form.model);
     exchange.Bind(ui->xEdit, &form.x);
@@ -19,16 +18,6 @@ OtherModelsPage::OtherModelsPage(OtherModelsForm& form, Dialogs& dialogs, QWidge
 }
 
 OtherModelsPage::~OtherModelsPage() = default;
-
-void OtherModelsPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-}
-
-void OtherModelsPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
 
 void OtherModelsPage::PickModel() {
     const std::optional<std::string> chosen =

@@ -1,13 +1,12 @@
 #include "pages/SoundsPage.h"
 
-#include "forms/SoundsForm.h"
-#include "widgets/Dialogs.h"
 #include "ui_SoundsPage.h"
+#include "widgets/Dialogs.h"
 
 namespace rw {
 
 SoundsPage::SoundsPage(SoundsForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::SoundsPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::SoundsPage>()) {
     ui->setupUi(this);
     exchange.Bind(ui->engineSampleEdit, &form.engineSample);
     exchange.Bind(ui->skidSampleEdit, &form.skidSample);
@@ -20,16 +19,6 @@ SoundsPage::SoundsPage(SoundsForm& form, Dialogs& dialogs, QWidget* parent)
 }
 
 SoundsPage::~SoundsPage() = default;
-
-void SoundsPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-}
-
-void SoundsPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
 
 void SoundsPage::Pick(QLineEdit* edit, bool engine) {
     const std::optional<std::string> chosen =

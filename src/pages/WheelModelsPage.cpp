@@ -1,13 +1,12 @@
 #include "pages/WheelModelsPage.h"
 
-#include "forms/WheelModelsForm.h"
-#include "widgets/Dialogs.h"
 #include "ui_WheelModelsPage.h"
+#include "widgets/Dialogs.h"
 
 namespace rw {
 
 WheelModelsPage::WheelModelsPage(WheelModelsForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::WheelModelsPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::WheelModelsPage>()) {
     ui->setupUi(this);
     // Wheel numbers: 0 left front, 1 right front, 2 left rear, 3 right rear.
     const std::array<QLineEdit*, 4> wheelEdits = {ui->frontLeftWheelEdit, ui->frontRightWheelEdit,
@@ -36,16 +35,6 @@ WheelModelsPage::WheelModelsPage(WheelModelsForm& form, Dialogs& dialogs, QWidge
 }
 
 WheelModelsPage::~WheelModelsPage() = default;
-
-void WheelModelsPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-}
-
-void WheelModelsPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
 
 void WheelModelsPage::Pick(QLineEdit* edit, int wheel, bool brake) {
     const std::optional<std::string> chosen =
