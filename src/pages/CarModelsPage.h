@@ -5,8 +5,6 @@
 #include "forms/CarModelsForm.h"
 #include "pages/FormPage.h"
 
-class QLineEdit;
-
 namespace Ui {
 class CarModelsPage;
 }
@@ -22,8 +20,6 @@ public:
     ~CarModelsPage() override;
 
 private:
-    void Pick(QLineEdit* edit, CarModelsForm::Field field, const char* title, const char* filter);
-
     std::unique_ptr<Ui::CarModelsPage> ui;
 };
 

@@ -1,7 +1,6 @@
 #include "pages/EnginePage.h"
 
 #include "ui_EnginePage.h"
-#include "widgets/Dialogs.h"
 #include "widgets/NumberField.h"
 
 namespace rw {
@@ -44,7 +43,8 @@ EnginePage::EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent)
     exchange.Bind(ui->idleRpmEdit, &form.idleRpm);
     exchange.Bind(ui->autoclutchRpmEdit, &form.autoclutchRpm);
     exchange.Bind(ui->starterTorqueEdit, &form.starterTorque);
-    exchange.Bind(ui->curveTorqueEdit, &form.curveTorque);
+    BindFile(ui->curveTorqueEdit, &form.curveTorque, ui->curveTorqueButton, "Select an CRV File",
+             "Tavix CRV Files (*.crv)|*.crv||");
     exchange.Bind(ui->maxTorqueEdit, &form.maxTorque);
     exchange.Bind(ui->shiftUpRpmEdit, &form.shiftUpRpm);
     exchange.Bind(ui->shiftDownRpmEdit, &form.shiftDownRpm);
@@ -57,7 +57,6 @@ EnginePage::EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent)
 
     connect(ui->starterMotorCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
     connect(ui->automaticShiftingCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
-    connect(ui->curveTorqueButton, &QPushButton::clicked, this, [this] { PickCurveTorque(); });
 }
 
 EnginePage::~EnginePage() = default;
@@ -70,18 +69,6 @@ void EnginePage::ApplyEnables() {
     ui->shiftDownRpmEdit->setEnabled(enables.shiftDownRpm);
     ui->clutchTimeEdit->setEnabled(enables.clutchTime);
     ui->declutchTimeEdit->setEnabled(enables.declutchTime);
-}
-
-void EnginePage::PickCurveTorque() {
-    const std::optional<std::string> chosen =
-        dialogs.ChooseOpenFile("Select an CRV File", "Tavix CRV Files (*.crv)|*.crv||");
-    if (!chosen) {
-        return;
-    }
-    // What was typed elsewhere on the page since the last fill stays.
-    exchange.Take(TakeReason::Action);
-    form.PickCurveTorque(*chosen);
-    exchange.Push(ui->curveTorqueEdit);
 }
 
 }  // namespace rw

@@ -22,7 +22,6 @@ public:
 
 private:
     void ApplyEnables() override;
-    void PickCurveTorque();
 
     std::unique_ptr<Ui::EnginePage> ui;
 };

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <optional>
+#include <string>
+
+#include "forms/FileName.h"
 #include "tree/ConfigTree.h"
+#include "widgets/Dialogs.h"
 #include "widgets/PageView.h"
 
 namespace rw {
@@ -45,6 +52,24 @@ protected:
         if (taken && reason == TakeReason::Action) {
             exchange.Push();
         }
+    }
+
+    // Binds a file name field and its "..." button: the chosen file's name
+    // with its extension, without its folder, becomes the field's text. The
+    // other fields are taken first, so what was typed there stays.
+    void BindFile(QLineEdit* edit, std::string* name, QAbstractButton* button, const char* title,
+                  const char* filter) {
+        exchange.Bind(edit, name);
+        QObject::connect(
+            button, &QAbstractButton::clicked, this, [this, edit, name, title, filter] {
+                const std::optional<std::string> chosen = dialogs.ChooseOpenFile(title, filter);
+                if (!chosen) {
+                    return;
+                }
+                TakeFields(TakeReason::Action);
+                *name = FileNameOnly(*chosen);
+                exchange.Push(edit);
+            });
     }
 
     Form& form;

@@ -20,8 +20,6 @@ public:
     ~OtherModelsPage() override;
 
 private:
-    void PickModel();
-
     std::unique_ptr<Ui::OtherModelsPage> ui;
 };
 

@@ -5,8 +5,6 @@
 #include "forms/SoundsForm.h"
 #include "pages/FormPage.h"
 
-class QLineEdit;
-
 namespace Ui {
 class SoundsPage;
 }
@@ -22,8 +20,6 @@ public:
     ~SoundsPage() override;
 
 private:
-    void Pick(QLineEdit* edit, bool engine);
-
     std::unique_ptr<Ui::SoundsPage> ui;
 };
 

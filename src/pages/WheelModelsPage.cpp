@@ -1,7 +1,6 @@
 #include "pages/WheelModelsPage.h"
 
 #include "ui_WheelModelsPage.h"
-#include "widgets/Dialogs.h"
 
 namespace rw {
 
@@ -19,37 +18,17 @@ WheelModelsPage::WheelModelsPage(WheelModelsForm& form, Dialogs& dialogs, QWidge
     const std::array<QPushButton*, 4> brakeButtons = {
         ui->frontLeftBrakeButton, ui->frontRightBrakeButton, ui->rearLeftBrakeButton,
         ui->rearRightBrakeButton};
-    for (int wheel = 0; wheel < 4; ++wheel) {
-        exchange.Bind(wheelEdits[wheel], &form.wheelModels[wheel]);
+    constexpr const char* kTitle = "Select a Model";
+    constexpr const char* kFilter = "Tavix DOF files (*.dof)|*.dof||";
+    for (std::size_t wheel = 0; wheel < 4; ++wheel) {
+        BindFile(wheelEdits[wheel], &form.wheelModels[wheel], wheelButtons[wheel], kTitle, kFilter);
     }
-    for (int wheel = 0; wheel < 4; ++wheel) {
-        exchange.Bind(brakeEdits[wheel], &form.brakeModels[wheel]);
+    for (std::size_t wheel = 0; wheel < 4; ++wheel) {
+        BindFile(brakeEdits[wheel], &form.brakeModels[wheel], brakeButtons[wheel], kTitle, kFilter);
     }
     exchange.Push();
-    for (int wheel = 0; wheel < 4; ++wheel) {
-        connect(wheelButtons[wheel], &QPushButton::clicked, this,
-                [this, edit = wheelEdits[wheel], wheel] { Pick(edit, wheel, false); });
-        connect(brakeButtons[wheel], &QPushButton::clicked, this,
-                [this, edit = brakeEdits[wheel], wheel] { Pick(edit, wheel, true); });
-    }
 }
 
 WheelModelsPage::~WheelModelsPage() = default;
-
-void WheelModelsPage::Pick(QLineEdit* edit, int wheel, bool brake) {
-    const std::optional<std::string> chosen =
-        dialogs.ChooseOpenFile("Select a Model", "Tavix DOF files (*.dof)|*.dof||");
-    if (!chosen) {
-        return;
-    }
-    // What was typed into the other fields since the last fill stays.
-    exchange.Take(TakeReason::Action);
-    if (brake) {
-        form.PickBrake(wheel, *chosen);
-    } else {
-        form.PickWheel(wheel, *chosen);
-    }
-    exchange.Push(edit);
-}
 
 }  // namespace rw

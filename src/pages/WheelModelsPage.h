@@ -5,8 +5,6 @@
 #include "forms/WheelModelsForm.h"
 #include "pages/FormPage.h"
 
-class QLineEdit;
-
 namespace Ui {
 class WheelModelsPage;
 }
@@ -22,8 +20,6 @@ public:
     ~WheelModelsPage() override;
 
 private:
-    void Pick(QLineEdit* edit, int wheel, bool brake);
-
     std::unique_ptr<Ui::WheelModelsPage> ui;
 };
 
