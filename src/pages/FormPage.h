@@ -42,8 +42,8 @@ protected:
     // Enables the fields as the form's values ask; most pages have no rule.
     virtual void ApplyEnables() {}
 
-    // For a click that changes what is enabled: the rule sees what was typed,
-    // and every field shows the value it now holds.
+    // Run when a control that others depend on changes: the rule sees what
+    // was typed, and every field shows the value it now holds.
     void ApplyEnableRule(TakeReason reason = TakeReason::Action) {
         const bool taken = TakeFields(reason);
         ApplyEnables();

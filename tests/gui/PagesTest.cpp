@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <algorithm>
-#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -89,8 +88,9 @@ TEST_F(EditorTest, EveryPickerKeepsTheFileNameAndWhatWasTyped) {
     for (const Picker& picker : kPickers) {
         SCOPED_TRACE(picker.button);
         PageView& page = Show(picker.page);
-        const std::string editName = std::string(picker.button, std::strlen(picker.button) - 6);
-        QLineEdit* edit = Find<QLineEdit>(page, (editName + "Edit").c_str());
+        std::string editName = picker.button;
+        QLineEdit* edit =
+            Find<QLineEdit>(page, editName.replace(editName.find("Button"), 6, "Edit").c_str());
         const QList<QLineEdit*> fields = page.findChildren<QLineEdit*>();
         for (QLineEdit* field : fields) {
             TypeOver(field, "7");
