@@ -11,9 +11,9 @@
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "widgets/PageView.h"
 #include "pages/WheelSelector.h"
 #include "shell/MainDialog.h"
+#include "widgets/PageView.h"
 
 namespace rw {
 namespace {
@@ -44,9 +44,9 @@ protected:
     }
     QTabBar* Tabs() { return Find<QTabBar>(window, "pageTabBar"); }
     // A click on a Physics tab, as the user selects it.
-    PageView* SelectTab(PageSlot slot) {
+    PageView* SelectTab(PageId slot) {
         QTest::mouseClick(Find<QPushButton>(window, "physicsButton"), Qt::LeftButton);
-        const std::vector<PageSlot>& shownSlots = window.ShownSlots();
+        const std::vector<PageId>& shownSlots = window.ShownSlots();
         const auto at = std::find(shownSlots.begin(), shownSlots.end(), slot);
         EXPECT_NE(at, shownSlots.end());
         const int index = static_cast<int>(at - shownSlots.begin());
@@ -55,7 +55,7 @@ protected:
         return window.View(slot);
     }
     QString Figure(const char* name) {
-        return Find<QLabel>(*window.View(PageSlot::Calculations), name)->text();
+        return Find<QLabel>(*window.View(PageId::Calculations), name)->text();
     }
     QStringList Figures() {
         return {Figure("frontWeightDistributionValue"), Figure("wheelbaseValue"),
@@ -71,7 +71,7 @@ const char* kZ[4] = {"1.2", "1.2", "-1.4", "-1.4"};
 const char* kX[4] = {"-0.75", "0.75", "-0.7", "0.7"};
 
 TEST_F(CalculationsPageTest, LabelsAndEmptyUntilFirstSelected) {
-    PageView* page = window.View(PageSlot::Calculations);
+    PageView* page = window.View(PageId::Calculations);
     ASSERT_NE(page, nullptr);
     const std::pair<const char*, const char*> labels[] = {
         {"frontWeightDistributionLabel", "Front Weight Distribution:"},
@@ -87,38 +87,38 @@ TEST_F(CalculationsPageTest, LabelsAndEmptyUntilFirstSelected) {
 
     Load(Car(0.0f, kZ, kX));
     EXPECT_EQ(Figures(), (QStringList{"", "", "", ""}));
-    PageView* selected = SelectTab(PageSlot::Calculations);
+    PageView* selected = SelectTab(PageId::Calculations);
     EXPECT_EQ(window.ShownPage(), selected);
     EXPECT_EQ(Figures(), (QStringList{"53.85 %", "2.600 m", "1.500 m", "1.400 m"}));
 }
 
 TEST_F(CalculationsPageTest, EachSelectionRecalculatesFromTheFileJustLoaded) {
     Load(Car(0.0f, kZ, kX));
-    SelectTab(PageSlot::Calculations);
+    SelectTab(PageId::Calculations);
     EXPECT_EQ(Figure("frontWeightDistributionValue"), "53.85 %");
     // Between two selections the figures stay as they were.
     Load(Car(0.1f, kZ, kX));
     EXPECT_EQ(Figure("frontWeightDistributionValue"), "53.85 %");
-    SelectTab(PageSlot::Suspension);
-    SelectTab(PageSlot::Calculations);
+    SelectTab(PageId::Suspension);
+    SelectTab(PageId::Calculations);
     EXPECT_EQ(Figure("frontWeightDistributionValue"), "57.69 %");
 }
 
 TEST_F(CalculationsPageTest, TypedValuesOnBodyAndSuspensionCountWithoutASave) {
     Load(Car(0.0f, kZ, kX));
-    PageView* body = SelectTab(PageSlot::Body);
+    PageView* body = SelectTab(PageId::Body);
     ASSERT_NE(body, nullptr);
     TypeOver(Find<QLineEdit>(*body, "cgZEdit"), "0.1");
-    SelectTab(PageSlot::Calculations);
+    SelectTab(PageId::Calculations);
     EXPECT_EQ(Figure("frontWeightDistributionValue"), "57.69 %");
 
     // Both rear suspensions moved to z 0.2 count as behind the origin.
-    PageView* suspension = SelectTab(PageSlot::Suspension);
+    PageView* suspension = SelectTab(PageId::Suspension);
     auto* selector = Find<WheelSelector>(*suspension, "wheelSelector");
     QTest::mouseClick(selector->Button(2), Qt::LeftButton);
     QTest::mouseClick(selector->Button(3), Qt::LeftButton);
     TypeOver(Find<QLineEdit>(*suspension, "zEdit"), "0.2");
-    SelectTab(PageSlot::Calculations);
+    SelectTab(PageId::Calculations);
     EXPECT_EQ(Figure("wheelbaseValue"), "1.400 m");
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -11,10 +11,10 @@
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "shell/PageRegistry.h"
-#include "widgets/PageView.h"
 #include "shell/MainDialog.h"
+#include "shell/PageRegistry.h"
 #include "tree/ConfigTree.h"
+#include "widgets/PageView.h"
 
 namespace rw {
 namespace {
@@ -52,7 +52,7 @@ ConfigTree ReadTree(const std::string& path) {
 class EndToEndTest : public ::testing::Test {
 protected:
     // Shows a page the way a user gets there: its category, then its tab.
-    PageView& Show(PageSlot slot) {
+    PageView& Show(PageId slot) {
         const char* category = CategoryOf(slot) == PageCategory::Info      ? "infoButton"
                                : CategoryOf(slot) == PageCategory::Physics ? "physicsButton"
                                                                            : "presentationButton";
@@ -68,7 +68,7 @@ protected:
         return *view;
     }
 
-    void TypeInto(PageSlot slot, const char* field, const char* text) {
+    void TypeInto(PageId slot, const char* field, const char* text) {
         page_test::TypeOver(page_test::Find<QLineEdit>(Show(slot), field), text);
     }
 
@@ -89,30 +89,30 @@ TEST_F(EndToEndTest, OneEditPerPageReachesItsKeyAndNothingElseChanges) {
     window.LoadAtStart(sample);
     ASSERT_TRUE(dialogs.messages.empty());
 
-    TypeInto(PageSlot::General, "nameEdit", "Kestrel GTS");
-    TypeInto(PageSlot::Body, "massEdit", "1010.5");
-    TypeInto(PageSlot::Engine, "maxRpmEdit", "7600");
-    TypeInto(PageSlot::Gearbox, "ratio1Edit", "3.4");
-    TypeInto(PageSlot::Driveline, "ratioEdit", "4.1");
-    TypeInto(PageSlot::Misc, "lockEdit", "480");
+    TypeInto(PageId::General, "nameEdit", "Kestrel GTS");
+    TypeInto(PageId::Body, "massEdit", "1010.5");
+    TypeInto(PageId::Engine, "maxRpmEdit", "7600");
+    TypeInto(PageId::Gearbox, "ratio1Edit", "3.4");
+    TypeInto(PageId::Driveline, "ratioEdit", "4.1");
+    TypeInto(PageId::Misc, "lockEdit", "480");
 
-    PageView& wheels = Show(PageSlot::Wheels);
+    PageView& wheels = Show(PageId::Wheels);
     Click(wheels, "leftFrontButton");
     page_test::TypeOver(page_test::Find<QLineEdit>(wheels, "camberEdit"), "-2.25");
 
-    PageView& suspension = Show(PageSlot::Suspension);
+    PageView& suspension = Show(PageId::Suspension);
     Click(suspension, "rightRearButton");
     page_test::TypeOver(page_test::Find<QLineEdit>(suspension, "kEdit"), "47000");
 
-    PageView& aero = Show(PageSlot::Aero);
+    PageView& aero = Show(PageId::Aero);
     auto* wingList = page_test::Find<QListWidget>(aero, "wingList");
     wingList->item(1)->setSelected(true);
     page_test::TypeOver(page_test::Find<QLineEdit>(aero, "angleEdit"), "14");
 
-    TypeInto(PageSlot::CarModels, "textureEdit", "kestrel_shadow_2.tga");
-    TypeInto(PageSlot::WheelModels, "rearRightWheelEdit", "kestrel_wheel_rr.dof");
-    TypeInto(PageSlot::OtherModels, "angleEdit", "20");
-    TypeInto(PageSlot::Sounds, "sampleRpmEdit", "3200");
+    TypeInto(PageId::CarModels, "textureEdit", "kestrel_shadow_2.tga");
+    TypeInto(PageId::WheelModels, "rearRightWheelEdit", "kestrel_wheel_rr.dof");
+    TypeInto(PageId::OtherModels, "angleEdit", "20");
+    TypeInto(PageId::Sounds, "sampleRpmEdit", "3200");
 
     const std::string copy = dir.filePath("edited.ini").toStdString();
     dialogs.files.push_back(copy);

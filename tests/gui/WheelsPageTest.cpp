@@ -17,11 +17,11 @@
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "forms/WheelsForm.h"
-#include "widgets/PageView.h"
 #include "pages/WheelSelector.h"
 #include "pages/WheelsPage.h"
 #include "shell/MainDialog.h"
 #include "widgets/NumberField.h"
+#include "widgets/PageView.h"
 
 namespace rw {
 namespace {
@@ -240,11 +240,11 @@ TEST(WheelsPageDialogTest, AckermannMovesToTheNextSteeredWheel) {
     window.SelectCategory(PageCategory::Physics);
     auto* tabs = window.findChild<QTabBar*>("pageTabBar");
     ASSERT_NE(tabs, nullptr);
-    const std::vector<PageSlot>& shownSlots = window.ShownSlots();
-    const auto wheelsTab = std::find(shownSlots.begin(), shownSlots.end(), PageSlot::Wheels);
+    const std::vector<PageId>& shownSlots = window.ShownSlots();
+    const auto wheelsTab = std::find(shownSlots.begin(), shownSlots.end(), PageId::Wheels);
     ASSERT_NE(wheelsTab, shownSlots.end());
     tabs->setCurrentIndex(static_cast<int>(wheelsTab - shownSlots.begin()));
-    PageView* wheels = window.View(PageSlot::Wheels);
+    PageView* wheels = window.View(PageId::Wheels);
     ASSERT_EQ(window.ShownPage(), wheels);
 
     QTest::mouseClick(Find<WheelSelector>(*wheels, "wheelSelector")->Button(0), Qt::LeftButton);
