@@ -29,8 +29,8 @@ protected:
     }
 
     // A click on a Physics tab, as the user selects it.
-    PageView* Select(PageSlot slot) {
-        const std::vector<PageSlot>& shown = window.ShownSlots();
+    PageView* Select(PageId slot) {
+        const std::vector<PageId>& shown = window.ShownSlots();
         const auto index = std::find(shown.begin(), shown.end(), slot) - shown.begin();
         QTest::mouseClick(tabs, Qt::LeftButton, {},
                           tabs->tabRect(static_cast<int>(index)).center());
@@ -43,7 +43,7 @@ protected:
     ScriptedDialogs dialogs;
     MainDialog window;
     QTabBar* tabs = Find<QTabBar>(window, "pageTabBar");
-    PageView* page = window.View(PageSlot::Calculations);
+    PageView* page = window.View(PageId::Calculations);
     QTableWidget* table = Find<QTableWidget>(*page, "gearingTable");
     TopView* topView = Find<TopView>(*page, "topView");
 };
@@ -55,7 +55,7 @@ TEST_F(CalculationsPageTest, RecalculatedAtEachSelectionWithValuesTypedAndNotSav
     EXPECT_EQ(topView->accessibleName(), "Top view");
     EXPECT_EQ(topView->accessibleDescription(), "");
 
-    Select(PageSlot::Calculations);
+    Select(PageId::Calculations);
     EXPECT_EQ(Figure("wheelbaseValue"), "2.600 m");
     EXPECT_EQ(topView->accessibleDescription(),
               "Front Weight Distribution: 53.85 %, Wheelbase: 2.600 m, Track Width (Front): "
@@ -66,14 +66,14 @@ TEST_F(CalculationsPageTest, RecalculatedAtEachSelectionWithValuesTypedAndNotSav
     EXPECT_EQ((QStringList{Cell(0, 0), Cell(0, 1), Cell(4, 0), Cell(4, 1), Cell(4, 5)}),
               (QStringList{"1", "3.31", "5", "0.97", ""}));
 
-    TypeOver(Find<QLineEdit>(*Select(PageSlot::Body), "cgZEdit"), "0.39");
-    TypeOver(Find<QLineEdit>(*Select(PageSlot::Gearbox), "ratio1Edit"), "4");
-    TypeOver(Find<QLineEdit>(*Select(PageSlot::Driveline), "ratioEdit"), "0.5");
-    TypeOver(Find<QLineEdit>(*Select(PageSlot::Engine), "maxRpmEdit"), "0");
+    TypeOver(Find<QLineEdit>(*Select(PageId::Body), "cgZEdit"), "0.39");
+    TypeOver(Find<QLineEdit>(*Select(PageId::Gearbox), "ratio1Edit"), "4");
+    TypeOver(Find<QLineEdit>(*Select(PageId::Driveline), "ratioEdit"), "0.5");
+    TypeOver(Find<QLineEdit>(*Select(PageId::Engine), "maxRpmEdit"), "0");
     // Nothing changes until the tab is selected again.
     EXPECT_EQ(Figure("frontWeightDistributionValue"), "53.85 %");
     EXPECT_EQ(Drawing(), first);
-    Select(PageSlot::Calculations);
+    Select(PageId::Calculations);
     EXPECT_EQ(Figure("frontWeightDistributionValue"), "65.00 %");
     EXPECT_NE(Drawing(), first);
     // Overall ratio 4 x 0.5; after the upshift 6900 x 2.13 / 4; nothing at 0 rpm.

@@ -90,7 +90,7 @@ protected:
     }
 
     // Shows a page: its category, then a click on its tab.
-    rw::PageView& Show(rw::PageSlot slot) {
+    rw::PageView& Show(rw::PageId slot) {
         window.SelectCategory(CategoryOf(slot));
         auto* tabs = Find<QTabBar>(window, "pageTabBar");
         for (int i = 0; i < tabs->count(); ++i) {

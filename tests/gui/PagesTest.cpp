@@ -46,7 +46,7 @@ TEST_F(EditorTest, EveryPageShowsItsTexts) {
 }
 
 struct Picker {
-    PageSlot page;
+    PageId page;
     const char* button;  // beside the field of the same name ending in "Edit"
     const char* key;
     const char* title;
@@ -60,25 +60,25 @@ constexpr const char* kSound = "Select a sound sample";
 constexpr const char* kWav = "WAV files (*.wav)|*.wav||";
 
 const Picker kPickers[] = {
-    {PageSlot::Engine, "curveTorqueButton", "engine.curve_torque", "Select an CRV File",
+    {PageId::Engine, "curveTorqueButton", "engine.curve_torque", "Select an CRV File",
      "Tavix CRV Files (*.crv)|*.crv||"},
-    {PageSlot::CarModels, "bodyButton", "body.model.file", kModel, kDof},
-    {PageSlot::CarModels, "inCarButton", "body.model_incar.file", kModel, kDof},
-    {PageSlot::CarModels, "lightsButton", "body.model_light_l.file", kModel, kDof},
-    {PageSlot::CarModels, "brakesButton", "body.model_braking_l.file", kModel, kDof},
-    {PageSlot::CarModels, "textureButton", "car.shadow.texture", "Select a Texture",
+    {PageId::CarModels, "bodyButton", "body.model.file", kModel, kDof},
+    {PageId::CarModels, "inCarButton", "body.model_incar.file", kModel, kDof},
+    {PageId::CarModels, "lightsButton", "body.model_light_l.file", kModel, kDof},
+    {PageId::CarModels, "brakesButton", "body.model_braking_l.file", kModel, kDof},
+    {PageId::CarModels, "textureButton", "car.shadow.texture", "Select a Texture",
      "All files (*.*)|*.*||"},
-    {PageSlot::WheelModels, "frontLeftWheelButton", "wheel0.model.file", kWheel, kDof},
-    {PageSlot::WheelModels, "frontRightWheelButton", "wheel1.model.file", kWheel, kDof},
-    {PageSlot::WheelModels, "rearLeftWheelButton", "wheel2.model.file", kWheel, kDof},
-    {PageSlot::WheelModels, "rearRightWheelButton", "wheel3.model.file", kWheel, kDof},
-    {PageSlot::WheelModels, "frontLeftBrakeButton", "wheel0.model_brake.file", kWheel, kDof},
-    {PageSlot::WheelModels, "frontRightBrakeButton", "wheel1.model_brake.file", kWheel, kDof},
-    {PageSlot::WheelModels, "rearLeftBrakeButton", "wheel2.model_brake.file", kWheel, kDof},
-    {PageSlot::WheelModels, "rearRightBrakeButton", "wheel3.model_brake.file", kWheel, kDof},
-    {PageSlot::OtherModels, "modelButton", "steer.model.file", kModel, kDof},
-    {PageSlot::Sounds, "engineSampleButton", "engine.sample", kSound, kWav},
-    {PageSlot::Sounds, "skidSampleButton", "car.skid.sample", kSound, kWav},
+    {PageId::WheelModels, "frontLeftWheelButton", "wheel0.model.file", kWheel, kDof},
+    {PageId::WheelModels, "frontRightWheelButton", "wheel1.model.file", kWheel, kDof},
+    {PageId::WheelModels, "rearLeftWheelButton", "wheel2.model.file", kWheel, kDof},
+    {PageId::WheelModels, "rearRightWheelButton", "wheel3.model.file", kWheel, kDof},
+    {PageId::WheelModels, "frontLeftBrakeButton", "wheel0.model_brake.file", kWheel, kDof},
+    {PageId::WheelModels, "frontRightBrakeButton", "wheel1.model_brake.file", kWheel, kDof},
+    {PageId::WheelModels, "rearLeftBrakeButton", "wheel2.model_brake.file", kWheel, kDof},
+    {PageId::WheelModels, "rearRightBrakeButton", "wheel3.model_brake.file", kWheel, kDof},
+    {PageId::OtherModels, "modelButton", "steer.model.file", kModel, kDof},
+    {PageId::Sounds, "engineSampleButton", "engine.sample", kSound, kWav},
+    {PageId::Sounds, "skidSampleButton", "car.skid.sample", kSound, kWav},
 };
 
 // A pick keeps the chosen file's name with its extension, bytes as chosen;
@@ -115,20 +115,20 @@ TEST_F(EditorTest, EveryPickerKeepsTheFileNameAndWhatWasTyped) {
 }
 
 struct Toggle {
-    PageSlot page;
+    PageId page;
     const char* button;
     const char* field;  // disabled until the button is clicked
     const char* typed;  // a field typed into before the click
 };
 
 const Toggle kToggles[] = {
-    {PageSlot::Engine, "starterMotorCheck", "starterTorqueEdit", "maxRpmEdit"},
-    {PageSlot::Engine, "automaticShiftingCheck", "shiftUpRpmEdit", "idleRpmEdit"},
-    {PageSlot::Gearbox, "reverseGearCheck", "reverseRatioEdit", "gearCountEdit"},
-    {PageSlot::Driveline, "viscousRadio", "lockingCoeffEdit", "ratioEdit"},
-    {PageSlot::Driveline, "salisburyRadio", "coastAngleEdit", "clutchFactorEdit"},
-    {PageSlot::Misc, "frontBarCheck", "frontStiffnessEdit", "lockEdit"},
-    {PageSlot::Misc, "rearBarCheck", "rearStiffnessEdit", "ackermannEdit"},
+    {PageId::Engine, "starterMotorCheck", "starterTorqueEdit", "maxRpmEdit"},
+    {PageId::Engine, "automaticShiftingCheck", "shiftUpRpmEdit", "idleRpmEdit"},
+    {PageId::Gearbox, "reverseGearCheck", "reverseRatioEdit", "gearCountEdit"},
+    {PageId::Driveline, "viscousRadio", "lockingCoeffEdit", "ratioEdit"},
+    {PageId::Driveline, "salisburyRadio", "coastAngleEdit", "clutchFactorEdit"},
+    {PageId::Misc, "frontBarCheck", "frontStiffnessEdit", "lockEdit"},
+    {PageId::Misc, "rearBarCheck", "rearStiffnessEdit", "ackermannEdit"},
 };
 
 // The rules are the forms'; here only that a click applies them, and keeps
@@ -148,7 +148,7 @@ TEST_F(EditorTest, ClicksApplyTheEnableRules) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     // Text that does not parse is prompted for and kept; the rule still runs.
-    PageView& engine = Show(PageSlot::Engine);
+    PageView& engine = Show(PageId::Engine);
     TypeOver(Find<QLineEdit>(engine, "idleRpmEdit"), "8x");
     Click(engine, "starterMotorCheck");
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Please enter an integer."});
@@ -158,7 +158,7 @@ TEST_F(EditorTest, ClicksApplyTheEnableRules) {
 
 TEST_F(EditorTest, DrivelineRadiosShowTheFileAndDecideOnAClick) {
     Load("differential\n{\n   type=5\n   output0=1\n   output1=0\n}\n");
-    PageView& page = Show(PageSlot::Driveline);
+    PageView& page = Show(PageId::Driveline);
     // Neither the type nor the drive has a button: none is selected.
     for (const char* name :
          {"freeRadio", "viscousRadio", "salisburyRadio", "fwdRadio", "rwdRadio"}) {
@@ -173,7 +173,7 @@ TEST_F(EditorTest, DrivelineRadiosShowTheFileAndDecideOnAClick) {
 
 TEST_F(EditorTest, GearCountBeyondTheRowsIsRefused) {
     Load("gearbox\n{\n   gears=3\n   gear0\n   {\n      ratio=3.2\n   }\n}\n");
-    PageView& page = Show(PageSlot::Gearbox);
+    PageView& page = Show(PageId::Gearbox);
     QLineEdit* gears = Find<QLineEdit>(page, "gearCountEdit");
     // The rows up to the count are enabled.
     const auto lastRow = [&page](const char* enabled, const char* disabled) {
@@ -210,7 +210,7 @@ const char* const kCar =
     "susp0\n{\n   k=300\n   z=1.2\n}\nsusp1\n{\n   k=320\n   z=1.2\n}\nsusp2\n{\n   k=300\n}\n";
 
 struct MixedCase {
-    PageSlot page;
+    PageId page;
     const char* prefix;  // of the entries' keys
     const char* field;   // with a spin button
     const char* key;
@@ -218,8 +218,8 @@ struct MixedCase {
 };
 
 const MixedCase kMixed[] = {
-    {PageSlot::Wheels, "wheel", "maxBrakingEdit", "max_braking", "100"},
-    {PageSlot::Suspension, "susp", "kEdit", "k", "1000"},
+    {PageId::Wheels, "wheel", "maxBrakingEdit", "max_braking", "100"},
+    {PageId::Suspension, "susp", "kEdit", "k", "1000"},
 };
 
 // Wheels 0 and 1 chosen: a field they differ on shows 0 and leaves both alone
@@ -273,7 +273,7 @@ class AeroPageTest : public EditorTest {
 protected:
     void Open(std::initializer_list<const char*> names) {
         Load(Wings(names));
-        page = &Show(PageSlot::Aero);
+        page = &Show(PageId::Aero);
         list = Find<QListWidget>(*page, "wingList");
     }
     void Pick(int row) {
@@ -355,7 +355,7 @@ TEST_F(AeroPageTest, AddAndDeleteKeepListSelectionAndFocusTogether) {
 }
 
 struct OneEdit {
-    PageSlot page;
+    PageId page;
     const char* field;
     const char* text;
     const char* key;
@@ -363,20 +363,20 @@ struct OneEdit {
 };
 
 const OneEdit kEdits[] = {
-    {PageSlot::General, "nameEdit", "Kestrel GTS", "car.name", nullptr},
-    {PageSlot::Body, "massEdit", "1010.5", "body.mass", nullptr},
-    {PageSlot::Engine, "maxRpmEdit", "7600", "engine.max_rpm", nullptr},
-    {PageSlot::Gearbox, "ratio1Edit", "3.4", "gearbox.gear1.ratio", nullptr},
-    {PageSlot::Driveline, "ratioEdit", "4.1", "differential.ratio", nullptr},
-    {PageSlot::Misc, "lockEdit", "480", "steer.lock", nullptr},
-    {PageSlot::Wheels, "camberEdit", "-2.25", "wheel0.camber", "leftFrontButton"},
-    {PageSlot::Suspension, "kEdit", "47000", "susp3.k", "rightRearButton"},
-    {PageSlot::Aero, "angleEdit", "14", "aero.wing1.angle", nullptr},
-    {PageSlot::CarModels, "textureEdit", "kestrel_shadow_2.tga", "car.shadow.texture", nullptr},
-    {PageSlot::WheelModels, "rearRightWheelEdit", "kestrel_wheel_rr.dof", "wheel3.model.file",
+    {PageId::General, "nameEdit", "Kestrel GTS", "car.name", nullptr},
+    {PageId::Body, "massEdit", "1010.5", "body.mass", nullptr},
+    {PageId::Engine, "maxRpmEdit", "7600", "engine.max_rpm", nullptr},
+    {PageId::Gearbox, "ratio1Edit", "3.4", "gearbox.gear1.ratio", nullptr},
+    {PageId::Driveline, "ratioEdit", "4.1", "differential.ratio", nullptr},
+    {PageId::Misc, "lockEdit", "480", "steer.lock", nullptr},
+    {PageId::Wheels, "camberEdit", "-2.25", "wheel0.camber", "leftFrontButton"},
+    {PageId::Suspension, "kEdit", "47000", "susp3.k", "rightRearButton"},
+    {PageId::Aero, "angleEdit", "14", "aero.wing1.angle", nullptr},
+    {PageId::CarModels, "textureEdit", "kestrel_shadow_2.tga", "car.shadow.texture", nullptr},
+    {PageId::WheelModels, "rearRightWheelEdit", "kestrel_wheel_rr.dof", "wheel3.model.file",
      nullptr},
-    {PageSlot::OtherModels, "angleEdit", "20", "steer.xa", nullptr},
-    {PageSlot::Sounds, "sampleRpmEdit", "3200", "engine.sample_rpm", nullptr},
+    {PageId::OtherModels, "angleEdit", "20", "steer.xa", nullptr},
+    {PageId::Sounds, "sampleRpmEdit", "3200", "engine.sample_rpm", nullptr},
 };
 
 // One value typed on every page reaches exactly its key; every other byte of
@@ -385,7 +385,7 @@ TEST_F(EditorTest, OneEditPerPageReachesItsKeyAndNothingElseChanges) {
     const std::string sample = RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini";
     window.LoadAtStart(sample);
     ASSERT_TRUE(dialogs.messages.empty());
-    Find<QListWidget>(Show(PageSlot::Aero), "wingList")->item(1)->setSelected(true);
+    Find<QListWidget>(Show(PageId::Aero), "wingList")->item(1)->setSelected(true);
     for (const OneEdit& edit : kEdits) {
         PageView& page = Show(edit.page);
         if (edit.wheel) {
