@@ -1,17 +1,10 @@
 #include "tree/ConfigTree.h"
 
-#include <unordered_map>
-
 #include "tree/Numbers.h"
 
 namespace rw {
 
 namespace {
-
-// How often one lookup may redirect through the same inheritance block. A
-// legitimate lookup passes a block once or twice; only reference cycles (also
-// those whose path grows on every turn) come back again and again.
-constexpr int kMaxRedirectsPerBlock = 16;
 
 const TreeNode* FindChild(const TreeNode& parent, std::string_view name) {
     for (const auto& child : parent.children) {
@@ -30,7 +23,7 @@ TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
     }
     std::string redirected;
     std::string_view path = fullPath;
-    std::unordered_map<const TreeNode*, int> redirects;
+    int hops = 0;
     const TreeNode* current = root.get();
     std::size_t position = 0;
     for (;;) {
@@ -49,7 +42,7 @@ TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
         if (current->kind != NodeKind::InheritBlock || !inherit) {
             return nullptr;
         }
-        if (++redirects[current] > kMaxRedirectsPerBlock) {
+        if (++hops > kMaxInheritHops) {
             return nullptr;
         }
         // The reference names its target from the root; the missing part of

@@ -66,6 +66,12 @@ private:
     TreeNode* SetterNode(std::string_view path);
 };
 
+// How many inheritance references one lookup follows in all. Real cars use one
+// or two levels; a lookup that needs more finds nothing, as in a reference
+// cycle, so that no file can make a lookup cost more than this many walks of
+// its path.
+inline constexpr int kMaxInheritHops = 256;
+
 // The name of every tree's root node.
 inline constexpr std::string_view kRootName = "INI File";
 

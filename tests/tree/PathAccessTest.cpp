@@ -225,19 +225,26 @@ TEST(Inheritance, CyclesFindNothing) {
     }
 }
 
-TEST(Inheritance, LongChainsResolve) {
-    constexpr int kLinks = 2000;
+// n0 refers to n1, and so on; the last one holds the key.
+std::string Chain(int links) {
     std::string text;
-    for (int i = 0; i < kLinks; ++i) {
+    for (int i = 0; i < links; ++i) {
         text += "n" + std::to_string(i) + "~n" + std::to_string(i + 1) + "\n";
     }
-    text += "n" + std::to_string(kLinks) + "\n{\nx=deep\n}\n";
-    RecordingReporter reporter;
-    auto tree = TreeFromText(text, reporter);
-    std::string value;
-    EXPECT_TRUE(tree->GetString("n0.x", value));
-    EXPECT_EQ(value, "deep");
-    EXPECT_FALSE(tree->GetString("n0.y", value));
+    return text + "n" + std::to_string(links) + "\n{\nx=deep\n}\n";
+}
+
+TEST(Inheritance, ChainsResolveUpToTheBound) {
+    const std::vector<std::pair<int, bool>> cases = {
+        {1, true}, {kMaxInheritHops, true}, {kMaxInheritHops + 1, false}, {100000, false}};
+    for (const auto& [links, found] : cases) {
+        RecordingReporter reporter;
+        auto tree = TreeFromText(Chain(links), reporter);
+        std::string value;
+        EXPECT_EQ(tree->GetString("n0.x", value), found) << links;
+        EXPECT_EQ(value, found ? "deep" : "") << links;
+        EXPECT_FALSE(tree->GetString("n0.y", value)) << links;
+    }
 }
 
 }  // namespace
