@@ -205,6 +205,57 @@ TEST_F(PathAccess, CommentsGoDirectlyBeforeTheirNode) {
     EXPECT_EQ(Dump(*tree->Find("wheel0")).substr(0, 16), "C ;inherited\nV m");
 }
 
+// Small blocks are searched and large ones indexed; both find the first child
+// of a name, also after keys and comments were added.
+TEST(ChildIndex, TheFirstOfANameWinsInSmallAndLargeBlocks) {
+    for (int keys : {3, 1000}) {
+        std::string text = "b\n{\n";
+        for (int i = 0; i < keys; ++i) {
+            text += "k" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+        }
+        text += "k1=second\n; note\n}\n";
+        RecordingReporter reporter;
+        auto tree = TreeFromText(text, reporter);
+        auto get = [&](std::string_view path) {
+            const TreeNode* node = tree->Find(path);
+            return node != nullptr ? std::string(node->value) : "<missing>";
+        };
+        EXPECT_EQ(get("b.k1"), "1") << keys;
+        EXPECT_EQ(get("b.k" + std::to_string(keys - 1)), std::to_string(keys - 1)) << keys;
+        EXPECT_EQ(get("b."), "; note") << keys;  // the first nameless child
+        tree->AddCommentBefore("b.k1", "one");
+        EXPECT_EQ(get("b."), ";one") << keys;
+        tree->AddCommentBefore("b.k0", "zero");
+        tree->AddCommentBefore("b.k2", "two");
+        EXPECT_EQ(get("b."), ";zero") << keys;
+        tree->SetString("b.new", "n");
+        tree->SetString("b.k1", "changed");
+        EXPECT_EQ(get("b.new"), "n") << keys;
+        EXPECT_EQ(get("b.k1"), "changed") << keys;
+        EXPECT_NE(tree->ToText().find("k1=second\r\n"), std::string::npos) << keys;
+        EXPECT_EQ(get("b.k1000"), "<missing>") << keys;
+    }
+}
+
+TEST(ChildIndex, AMillionKeysAtTheTopLevel) {
+    constexpr int kKeys = 1000000;
+    std::string text;
+    for (int i = 0; i < kKeys; ++i) {
+        text += "k" + std::to_string(i) + "\n{\nx=" + std::to_string(i) + "\n}\n";
+    }
+    RecordingReporter reporter;
+    auto tree = TreeFromText(text, reporter);
+    std::string value;
+    for (int i : {0, kKeys / 2, kKeys - 1}) {
+        EXPECT_TRUE(tree->GetString("k" + std::to_string(i) + ".x", value)) << i;
+        EXPECT_EQ(value, std::to_string(i));
+    }
+    tree->SetString("k" + std::to_string(kKeys) + ".x", "new");
+    EXPECT_TRUE(tree->GetString("k" + std::to_string(kKeys) + ".x", value));
+    EXPECT_EQ(value, "new");
+    EXPECT_EQ(tree->root->children.size(), std::size_t{kKeys} + 1);
+}
+
 // A reference loop must end the lookup, not the program; a long chain that
 // ends somewhere must still resolve.
 TEST(Inheritance, CyclesFindNothing) {

@@ -63,28 +63,26 @@ TEST(Writer, EveryKindInItsOutputForm) {
 
 TEST(Writer, NodesMadeByTheSettersAreWritten) {
     RecordingReporter reporter;
-    auto tree = TreeFromText("car\n{\nwheels=4\n}\n", reporter);
+    auto tree = TreeFromText("car\n{\nwheels=4\ntwin=1\ntwin=2\n}\n", reporter);
     tree->SetString("car.cg.x", "0.5");
     tree->SetString("wheel0.pacejka~pacejka_default.", "");
     tree->SetString("engine.", "");
     tree->SetString("car.wheels.note", "kept");  // a value with children
     tree->AddCommentBefore("car.cg", " centre of gravity");
-    tree->SetString("car.twin", "1");
-    tree->root->children[0]->Append(
-        std::make_unique<TreeNode>(NodeKind::Value, "twin", "2"));  // a duplicate name
+    tree->SetString("car.twin", "one");  // the first of two
     EXPECT_EQ(Visible(tree->ToText()), Visible("car\r\n"
                                                "{\r\n"
                                                "   wheels=4\r\n"
                                                "   {\r\n"
                                                "      note=kept\r\n"
                                                "   }\r\n"
+                                               "   twin=one\r\n"
+                                               "   twin=2\r\n"
                                                "   ; centre of gravity\r\n"
                                                "   cg\r\n"
                                                "   {\r\n"
                                                "      x=0.5\r\n"
                                                "   }\r\n"
-                                               "   twin=1\r\n"
-                                               "   twin=2\r\n"
                                                "}\r\n"
                                                "wheel0\r\n"
                                                "{\r\n"
