@@ -39,14 +39,25 @@ bool IsFull(const NameIndex& index) {
 
 }  // namespace
 
+// Each array has one slot before its first item for the list's index, so that
+// nodes carry no index pointer of their own.
+void ChildList::NewArray(NodeArena& arena, std::size_t size) {
+    static_assert(sizeof(NodePtr) == sizeof(NameIndex*) && alignof(NodePtr) == alignof(NameIndex*));
+    NameIndex** slots = arena.Allocate<NameIndex*>(size + 1);
+    slots[0] = nullptr;
+    items = reinterpret_cast<NodePtr*>(slots + 1);
+    capacity = static_cast<std::uint32_t>(size);
+}
+
 void ChildList::Index(NodeArena& arena) const {
-    std::size_t capacity = 2 * kIndexedFrom;
-    while (capacity < count * 2 + 2) {
-        capacity *= 2;
+    std::size_t size = 2 * kIndexedFrom;
+    while (size < std::size_t{count} * 2 + 2) {
+        size *= 2;
     }
-    index = new (arena.Allocate<NameIndex>(1))
-        NameIndex{arena.Allocate<TreeNode*>(capacity), capacity - 1, 0};
-    std::fill_n(index->slots, capacity, nullptr);
+    NameIndex*& index = IndexSlot();
+    index =
+        new (arena.Allocate<NameIndex>(1)) NameIndex{arena.Allocate<TreeNode*>(size), size - 1, 0};
+    std::fill_n(index->slots, size, nullptr);
     for (const NodePtr& child : *this) {
         TreeNode** slot = Slot(*index, child->name);
         if (*slot == nullptr) {
@@ -57,11 +68,11 @@ void ChildList::Index(NodeArena& arena) const {
 }
 
 TreeNode* ChildList::Find(NodeArena& arena, std::string_view name) const {
-    if (index == nullptr && count >= kIndexedFrom) {
-        Index(arena);
-    }
-    if (index != nullptr) {
-        return *Slot(*index, name);
+    if (count >= kIndexedFrom) {
+        if (IndexSlot() == nullptr) {
+            Index(arena);
+        }
+        return *Slot(*IndexSlot(), name);
     }
     for (const NodePtr& child : *this) {
         if (child->name == name) {
@@ -81,15 +92,17 @@ void ChildList::Reserve(NodeArena& arena, std::size_t wanted) {
     }
     // The old array stays in the arena; doubling keeps that waste below the
     // size of the list.
-    capacity = std::max({wanted, capacity * 2, std::size_t{4}});
-    NodePtr* grown = arena.Allocate<NodePtr>(capacity);
-    std::copy(begin(), end(), grown);
-    items = grown;
+    NameIndex* index = items != nullptr ? IndexSlot() : nullptr;
+    const NodePtr* old = items;
+    NewArray(arena, std::max({wanted, std::size_t{capacity} * 2, std::size_t{4}}));
+    std::copy(old, old + count, items);
+    IndexSlot() = index;
 }
 
 void ChildList::Append(NodeArena& arena, TreeNode* child) {
     Reserve(arena, count + 1);
     items[count++] = child;
+    NameIndex* index = IndexSlot();
     if (index == nullptr) {
         return;
     }
@@ -109,6 +122,7 @@ void ChildList::Insert(NodeArena& arena, std::size_t position, TreeNode* child) 
     std::copy_backward(items + position, items + count, items + count + 1);
     items[position] = child;
     ++count;
+    NameIndex* index = IndexSlot();
     if (index == nullptr) {
         return;
     }
@@ -127,11 +141,12 @@ void ChildList::Insert(NodeArena& arena, std::size_t position, TreeNode* child) 
 }
 
 void ChildList::Assign(NodeArena& arena, TreeNode* const* children, std::size_t size) {
-    items = arena.Allocate<NodePtr>(size);
+    if (size == 0) {
+        return;
+    }
+    NewArray(arena, size);
     std::copy(children, children + size, items);
-    count = size;
-    capacity = size;
-    index = nullptr;
+    count = static_cast<std::uint32_t>(size);
 }
 
 }  // namespace rw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 
@@ -44,11 +45,16 @@ public:
 private:
     void Reserve(NodeArena& arena, std::size_t wanted);
     void Index(NodeArena& arena) const;
+    void NewArray(NodeArena& arena, std::size_t size);
 
+    // The slot before the first item holds the list's index, if it has one.
+    NameIndex*& IndexSlot() const { return reinterpret_cast<NameIndex**>(items)[-1]; }
+
+    // 32 bits each keep nodes small; a block of four billion lines would
+    // need hundreds of gigabytes of nodes before it got here.
     NodePtr* items = nullptr;
-    std::size_t count = 0;
-    std::size_t capacity = 0;
-    mutable NameIndex* index = nullptr;
+    std::uint32_t count = 0;
+    std::uint32_t capacity = 0;
 };
 
 }  // namespace rw

@@ -44,7 +44,10 @@ public:
 private:
     void* Bytes(std::size_t size, std::size_t alignment);
 
-    std::vector<std::unique_ptr<std::byte[]>> chunks;
+    struct Free {
+        void operator()(std::byte* chunk) const;
+    };
+    std::vector<std::unique_ptr<std::byte[], Free>> chunks;
     std::byte* next = nullptr;
     std::size_t left = 0;
     static constexpr std::size_t kFirstChunk = std::size_t{16} << 10;
