@@ -62,24 +62,19 @@ inline std::string Dump(const TreeNode& root) {
     return out;
 }
 
-inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text, Reporter& reporter,
+inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text, Reporter* reporter = nullptr,
                                                 bool showErrors = true) {
+    RecordingReporter silent;
     auto tree = std::make_unique<ConfigTree>("text");
-    tree->ReadText(text, showErrors, reporter);
+    tree->ReadText(text, showErrors && reporter != nullptr, reporter ? *reporter : silent);
     return tree;
-}
-
-inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text) {
-    RecordingReporter reporter;
-    return TreeFromText(text, reporter, false);
 }
 
 // A folder of its own, removed with all it holds when the test ends.
 class TempDir {
 public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "rwtree-XXXXXX").string();
-        path = mkdtemp(pattern.data()) != nullptr ? pattern : "";
+    TempDir() : path((std::filesystem::temp_directory_path() / "rwtree-XXXXXX").string()) {
+        mkdtemp(path.data());
     }
     ~TempDir() {
         std::error_code error;
@@ -106,9 +101,7 @@ public:
 };
 
 inline bool WriteFile(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
 inline std::string ReadFile(const std::string& path) {
@@ -124,10 +117,7 @@ inline int InChild(const std::function<int()>& check) {
         _exit(check());
     }
     int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
-        return 100;
-    }
-    return WEXITSTATUS(status);
+    return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 100;
 }
 
 // Permissions bind only ordinary users: a privileged run drops to "nobody".
