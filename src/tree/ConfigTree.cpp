@@ -4,6 +4,18 @@
 
 namespace rw {
 
+namespace {
+
+// A new last child whose name is copied into the arena.
+TreeNode* AppendChild(NodeArena& arena, TreeNode* parent, NodeKind kind, std::string_view name) {
+    TreeNode* node = arena.MakeNode(kind, arena.Copy(name), NodeText());
+    node->parent = parent;
+    parent->children.Append(arena, node);
+    return node;
+}
+
+}  // namespace
+
 TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
     if (!isRead || root == nullptr) {
         return nullptr;
@@ -72,10 +84,7 @@ TreeNode* ConfigTree::Create(std::string_view path) {
                 parent->kind = NodeKind::Block;
                 return parent;
             }
-            TreeNode* node = arena.MakeNode(NodeKind::Value, arena.Copy(component), NodeText());
-            node->parent = parent;
-            parent->children.Append(arena, node);
-            return node;
+            return AppendChild(arena, parent, NodeKind::Value, component);
         }
         TreeNode* next = parent->children.Find(arena, component);
         if (next == nullptr) {
@@ -83,9 +92,7 @@ TreeNode* ConfigTree::Create(std::string_view path) {
                 parent->kind = NodeKind::Block;
                 return parent;
             }
-            next = arena.MakeNode(NodeKind::Block, arena.Copy(component), NodeText());
-            next->parent = parent;
-            parent->children.Append(arena, next);
+            next = AppendChild(arena, parent, NodeKind::Block, component);
         } else if (next->kind == NodeKind::Value || next->kind == NodeKind::LoneName) {
             // The writer puts out children of blocks only; as a block (name
             // and value kept) the node keeps the key that is added below it.
