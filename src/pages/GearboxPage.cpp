@@ -3,10 +3,10 @@
 #include <QVariant>
 
 #include "forms/GearboxForm.h"
-#include "widgets/Dialogs.h"
-#include "widgets/NumberField.h"
 #include "tree/Numbers.h"
 #include "ui_GearboxPage.h"
+#include "widgets/Dialogs.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 
@@ -57,7 +57,6 @@ void GearboxPage::StoreToTree(ConfigTree& tree) {
 }
 
 bool GearboxPage::TakeAll(TakeReason reason) {
-    QLineEdit* edit = ui->gearCountEdit;
     if (reason == TakeReason::Typing) {
         const std::int32_t lastGood = form.gearCount;
         if (exchange.Take(TakeReason::Typing) && form.AcceptsGearCount(form.gearCount)) {
@@ -69,19 +68,24 @@ bool GearboxPage::TakeAll(TakeReason reason) {
         }
         return false;
     }
+    const std::optional<BadField> bad = TakeControls();
+    if (bad) {
+        DataExchange::ReportBadField(dialogs, *bad);
+    }
+    return !bad;
+}
+
+std::optional<BadField> GearboxPage::TakeControls() {
     // Refusing the count stops the take there, as text that does not parse
     // would: only the check box before it is taken.
+    QLineEdit* edit = ui->gearCountEdit;
     const std::optional<std::int32_t> typed = ParseIntStrict(edit->text().toStdString());
     if (typed && !form.AcceptsGearCount(*typed)) {
         exchange.Take(ui->reverseGearCheck, TakeReason::Action);
         MarkGearCount();
-        dialogs.ShowMessage(form.GearCountPrompt(), kAppCaption, MessageIcon::Exclamation,
-                            MessageButtons::Ok);
-        edit->setFocus(Qt::OtherFocusReason);
-        edit->selectAll();
-        return false;
+        return BadField{edit, form.GearCountPrompt()};
     }
-    return exchange.Take(TakeReason::Action);
+    return exchange.TakeAll();
 }
 
 void GearboxPage::ApplyEnableRule(TakeReason reason) {

@@ -27,6 +27,8 @@ public:
 
     void FillFromTree(const ConfigTree& tree) override;
     void StoreToTree(ConfigTree& tree) override;
+    // A gear count the form cannot store is a bad field too.
+    std::optional<BadField> TakeControls() override;
 
 private:
     // The exchange, with a gear count above what the form can store refused

@@ -4,12 +4,13 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <algorithm>
 
-#include "widgets/PageView.h"
 #include "shell/AboutDialog.h"
+#include "ui_MainDialog.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EnterEscapeFilter.h"
-#include "ui_MainDialog.h"
+#include "widgets/PageView.h"
 
 // The resources live in a static library; their registration must be asked for.
 static void InitResources() {
@@ -57,8 +58,10 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
     connect(ui->pageTabBar, &QTabBar::currentChanged, this, &MainDialog::OnPageTabChanged);
 
     views = createPages(forms, dialogs, ui->pageStack);
-    for (PageView* view : views) {
-        if (view) {
+    for (std::size_t i = 0; i < kPageSlotCount; ++i) {
+        if (PageView* view = views[i]) {
+            // Prompts name the page by its tab label.
+            view->setWindowTitle(QString::fromLatin1(PageTabLabel(static_cast<PageSlot>(i))));
             ui->pageStack->addWidget(view);
         }
     }
@@ -68,10 +71,16 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
             [this] { RunDocumentOperation([this] { document.Load(); }); });
     connect(ui->newButton, &QPushButton::clicked, this,
             [this] { RunDocumentOperation([this] { document.New(); }); });
-    connect(ui->saveButton, &QPushButton::clicked, this,
-            [this] { RunDocumentOperation([this] { document.Save(); }); });
-    connect(ui->saveAsButton, &QPushButton::clicked, this,
-            [this] { RunDocumentOperation([this] { document.SaveAs(); }); });
+    connect(ui->saveButton, &QPushButton::clicked, this, [this] {
+        if (TakeAllPages()) {
+            RunDocumentOperation([this] { document.Save(); });
+        }
+    });
+    connect(ui->saveAsButton, &QPushButton::clicked, this, [this] {
+        if (TakeAllPages()) {
+            RunDocumentOperation([this] { document.SaveAs(); });
+        }
+    });
     connect(ui->undoAllButton, &QPushButton::clicked, this,
             [this] { RunDocumentOperation([this] { document.UndoAll(); }); });
     connect(ui->notepadButton, &QPushButton::clicked, this,
@@ -102,6 +111,47 @@ void MainDialog::LoadAtStart(const std::string& path) {
 void MainDialog::ShowAbout() {
     AboutDialog about(this);
     about.exec();
+}
+
+bool MainDialog::TakeAllPages() {
+    std::vector<PageSlot> storeOrder;
+    for (PageId page : kStoreOrder) {
+        storeOrder.push_back(SlotOf(page));
+    }
+    if (std::optional<std::pair<PageSlot, BadField>> bad = FirstBadField(storeOrder)) {
+        ReportBadField(bad->first, bad->second);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::pair<PageSlot, BadField>> MainDialog::FirstBadField(
+    std::span<const PageSlot> pageSlots) {
+    for (PageSlot slot : pageSlots) {
+        if (PageView* view = View(slot)) {
+            if (std::optional<BadField> bad = view->TakeControls()) {
+                return std::make_pair(slot, std::move(*bad));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void MainDialog::ReportBadField(PageSlot slot, const BadField& bad) {
+    ShowSlot(slot);
+    DataExchange::ReportBadField(dialogs, bad, View(slot));
+}
+
+void MainDialog::ShowSlot(PageSlot slot) {
+    SelectCategory(CategoryOf(slot));
+    const std::vector<PageSlot>& list = ShownSlots();
+    const auto at = std::find(list.begin(), list.end(), slot);
+    if (at == list.end()) {
+        return;
+    }
+    const QSignalBlocker blocker(ui->pageTabBar);
+    ui->pageTabBar->setCurrentIndex(static_cast<int>(at - list.begin()));
+    ui->pageStack->setCurrentWidget(View(slot));
 }
 
 void MainDialog::SetControlStates(const ControlStates& states) {
@@ -161,7 +211,14 @@ void MainDialog::OnPageTabChanged(int index) {
     }
     PageView* view = views[SlotIndex(list[static_cast<std::size_t>(index)])];
     if (list[static_cast<std::size_t>(index)] == PageSlot::Calculations) {
+        // The figures go on with the values the pages hold; a field there
+        // that does not parse is shown and named instead of the figures.
+        std::optional<std::pair<PageSlot, BadField>> bad = FirstBadField(kFigureSources);
         view->Recalculate();
+        if (bad) {
+            ReportBadField(bad->first, bad->second);
+            return;
+        }
     }
     ui->pageStack->setCurrentWidget(view);
 }

@@ -55,9 +55,12 @@ PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dial
     views[SlotIndex(PageSlot::OtherModels)] =
         new OtherModelsPage(forms.OtherModels(), dialogs, parent);
     // The figures include what is typed on these two pages and not yet stored.
-    views[SlotIndex(PageSlot::Calculations)] = new CalculationsPage(
-        forms, {views[SlotIndex(PageSlot::Body)], views[SlotIndex(PageSlot::Suspension)]}, dialogs,
-        parent);
+    std::vector<PageView*> sources;
+    for (PageSlot source : kFigureSources) {
+        sources.push_back(views[SlotIndex(source)]);
+    }
+    views[SlotIndex(PageSlot::Calculations)] =
+        new CalculationsPage(forms, std::move(sources), dialogs, parent);
     return views;
 }
 

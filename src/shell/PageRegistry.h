@@ -39,6 +39,9 @@ inline constexpr std::size_t kCategoryCount = 3;
 // A view per slot; null while that page has no view (it then has no tab).
 using PageViews = std::array<PageView*, kPageSlotCount>;
 
+// The pages whose typed values the Calculations page's figures include.
+inline constexpr std::array<PageSlot, 2> kFigureSources = {PageSlot::Body, PageSlot::Suspension};
+
 // Creates the page views once, as children of `parent`, each over its form.
 PageViews CreatePageViews(FormSet& forms, Dialogs& dialogs, QWidget* parent);
 
