@@ -62,9 +62,9 @@ public:
     // prompt; earlier fields keep their new values, later ones their old.
     std::optional<BadField> TakeAll();
     // TakeReason::Action: TakeAll, and a bad field gets the focus and the
-    // prompt (the user is on its page). TakeReason::Typing: a field that does not parse
-    // keeps its last good value and is marked, and the take goes on. True
-    // when every field parsed.
+    // prompt (the user is on its page). TakeReason::Typing: a field that does
+    // not parse keeps its last good value and is marked, and the take goes
+    // on. True when every field parsed.
     bool Take(TakeReason reason);
     // One bound control, never with a prompt; false when it does not parse
     // or is not bound.
