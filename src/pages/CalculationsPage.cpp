@@ -24,8 +24,8 @@ CalculationsPage::CalculationsPage(FormSet& forms, std::vector<PageView*> source
 CalculationsPage::~CalculationsPage() = default;
 
 void CalculationsPage::Recalculate() {
-    // A source field that does not parse prompts; the figures then use the
-    // values that page still holds.
+    // A source field that does not parse stops that page's take; the figures
+    // then use the values the page still holds (the window names the field).
     for (PageView* source : sources) {
         if (source) {
             source->TakeControls();

@@ -43,7 +43,6 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
 GearboxPage::~GearboxPage() = default;
 
 bool GearboxPage::TakeFields(TakeReason reason) {
-    QLineEdit* edit = ui->gearCountEdit;
     if (reason == TakeReason::Typing) {
         const std::int32_t lastGood = form.gearCount;
         if (exchange.Take(TakeReason::Typing) && form.AcceptsGearCount(form.gearCount)) {
@@ -51,23 +50,28 @@ bool GearboxPage::TakeFields(TakeReason reason) {
         }
         if (!form.AcceptsGearCount(form.gearCount)) {
             form.gearCount = lastGood;
-            DataExchange::MarkInvalid(edit, true);
+            DataExchange::MarkInvalid(ui->gearCountEdit, true);
         }
         return false;
     }
+    const std::optional<BadField> bad = TakeControls();
+    if (bad) {
+        DataExchange::ReportBadField(dialogs, *bad);
+    }
+    return !bad;
+}
+
+std::optional<BadField> GearboxPage::TakeControls() {
     // Refusing the count stops the take there, as text that does not parse
     // would: only the check box before it is taken.
+    QLineEdit* edit = ui->gearCountEdit;
     const std::optional<std::int32_t> typed = ParseIntStrict(edit->text().toStdString());
     if (typed && !form.AcceptsGearCount(*typed)) {
         exchange.Take(ui->reverseGearCheck, TakeReason::Action);
         DataExchange::MarkInvalid(edit, true);
-        dialogs.ShowMessage(form.GearCountPrompt(), kAppCaption, MessageIcon::Exclamation,
-                            MessageButtons::Ok);
-        edit->setFocus(Qt::OtherFocusReason);
-        edit->selectAll();
-        return false;
+        return BadField{edit, form.GearCountPrompt()};
     }
-    return exchange.Take(TakeReason::Action);
+    return exchange.TakeAll();
 }
 
 void GearboxPage::ApplyEnables() {

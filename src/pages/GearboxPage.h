@@ -24,6 +24,9 @@ public:
     GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~GearboxPage() override;
 
+    // A gear count the form cannot store is a bad field too.
+    std::optional<BadField> TakeControls() override;
+
 private:
     // A gear count above what the form can store is refused the way text
     // that does not parse is.

@@ -57,7 +57,10 @@ bool EditorHost::AskYesNo(const Report& question) {
 }
 
 void EditorHost::OpenWithDefaultApp(const std::string& path) {
-    dialogs.OpenWithDefaultApp(path);
+    if (!dialogs.OpenWithDefaultApp(path)) {
+        dialogs.ShowMessage("The file \"" + path + "\" could not be opened.", kAppCaption,
+                            MessageIcon::Exclamation, MessageButtons::Ok);
+    }
 }
 
 void EditorHost::SetControlStates(const ControlStates& states) {

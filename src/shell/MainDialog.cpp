@@ -4,6 +4,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <algorithm>
 
 #include "shell/AboutDialog.h"
 #include "ui_MainDialog.h"
@@ -57,7 +58,10 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
     connect(ui->pageTabBar, &QTabBar::currentChanged, this, &MainDialog::OnPageTabChanged);
 
     views = createPages(forms, dialogs, ui->pageStack);
-    for (PageView* view : views) {
+    for (const PageRow& row : kPages) {
+        PageView* view = views[PageIndex(row.id)];
+        // Prompts name the page by its tab label.
+        view->setWindowTitle(QString::fromLatin1(row.label));
         ui->pageStack->addWidget(view);
     }
     pages.SetViews(views);
@@ -66,10 +70,16 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
             [this] { RunDocumentOperation([this] { document.Load(); }); });
     connect(ui->newButton, &QPushButton::clicked, this,
             [this] { RunDocumentOperation([this] { document.New(); }); });
-    connect(ui->saveButton, &QPushButton::clicked, this,
-            [this] { RunDocumentOperation([this] { document.Save(); }); });
-    connect(ui->saveAsButton, &QPushButton::clicked, this,
-            [this] { RunDocumentOperation([this] { document.SaveAs(); }); });
+    connect(ui->saveButton, &QPushButton::clicked, this, [this] {
+        if (TakeAllPages()) {
+            RunDocumentOperation([this] { document.Save(); });
+        }
+    });
+    connect(ui->saveAsButton, &QPushButton::clicked, this, [this] {
+        if (TakeAllPages()) {
+            RunDocumentOperation([this] { document.SaveAs(); });
+        }
+    });
     connect(ui->undoAllButton, &QPushButton::clicked, this,
             [this] { RunDocumentOperation([this] { document.UndoAll(); }); });
     connect(ui->notepadButton, &QPushButton::clicked, this,
@@ -100,6 +110,43 @@ void MainDialog::LoadAtStart(const std::string& path) {
 void MainDialog::ShowAbout() {
     AboutDialog about(this);
     about.exec();
+}
+
+bool MainDialog::TakeAllPages() {
+    if (std::optional<std::pair<PageId, BadField>> bad = FirstBadField(kStoreOrder)) {
+        ReportBadField(bad->first, bad->second);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::pair<PageId, BadField>> MainDialog::FirstBadField(
+    std::span<const PageId> pageSlots) {
+    for (PageId slot : pageSlots) {
+        if (PageView* view = View(slot)) {
+            if (std::optional<BadField> bad = view->TakeControls()) {
+                return std::make_pair(slot, std::move(*bad));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void MainDialog::ReportBadField(PageId slot, const BadField& bad) {
+    ShowSlot(slot);
+    DataExchange::ReportBadField(dialogs, bad, View(slot));
+}
+
+void MainDialog::ShowSlot(PageId slot) {
+    SelectCategory(CategoryOf(slot));
+    const std::vector<PageId>& list = ShownSlots();
+    const auto at = std::find(list.begin(), list.end(), slot);
+    if (at == list.end()) {
+        return;
+    }
+    const QSignalBlocker blocker(ui->pageTabBar);
+    ui->pageTabBar->setCurrentIndex(static_cast<int>(at - list.begin()));
+    ui->pageStack->setCurrentWidget(View(slot));
 }
 
 void MainDialog::SetControlStates(const ControlStates& states) {
@@ -159,7 +206,14 @@ void MainDialog::OnPageTabChanged(int index) {
     const PageId page = list[static_cast<std::size_t>(index)];
     PageView* view = views[PageIndex(page)];
     if (page == PageId::Calculations) {
+        // The figures go on with the values the pages hold; a field there
+        // that does not parse is shown and named instead of the figures.
+        std::optional<std::pair<PageId, BadField>> bad = FirstBadField(kFigureSources);
         view->Recalculate();
+        if (bad) {
+            ReportBadField(bad->first, bad->second);
+            return;
+        }
     }
     ui->pageStack->setCurrentWidget(view);
 }

@@ -4,7 +4,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/CarDocument.h"
@@ -12,6 +15,7 @@
 #include "shell/EditorHost.h"
 #include "shell/GuiPages.h"
 #include "shell/PageRegistry.h"
+#include "widgets/DataExchange.h"
 
 class QAbstractButton;
 
@@ -57,6 +61,17 @@ public:
 private:
     void BuildPageTabRow();
     void OnPageTabChanged(int index);
+    // Save and Save As first take every data page's controls in the store
+    // order; at the first field a page cannot accept nothing is asked or
+    // written: that field is shown and named. True when every page took.
+    bool TakeAllPages();
+    // The first field among these pages that their take cannot accept.
+    std::optional<std::pair<PageId, BadField>> FirstBadField(std::span<const PageId> pageSlots);
+    // Shows the field's page (category and tab), focuses and selects the
+    // field and says in one box what is wrong and where.
+    void ReportBadField(PageId slot, const BadField& bad);
+    // Shows a page as its tab would, without recalculating.
+    void ShowSlot(PageId slot);
     void SetControlStates(const ControlStates& states);
     void SetCarPathText(const std::string& text);
     // Runs a document operation with the host's per-operation bookkeeping.

@@ -2,6 +2,7 @@
 
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "forms/FormSet.h"
 #include "pages/AeroPage.h"
@@ -41,12 +42,11 @@ PageViews CreatePageViews(FormSet& forms, Dialogs& dialogs, QWidget* parent) {
              if constexpr (page == PageId::Calculations) {
                  // The figures include what is typed on the pages they read
                  // and not yet stored, so those pages come first.
-                 return new View(
-                     forms,
-                     {views[PageIndex(PageId::Body)], views[PageIndex(PageId::Engine)],
-                      views[PageIndex(PageId::Gearbox)], views[PageIndex(PageId::Driveline)],
-                      views[PageIndex(PageId::Wheels)], views[PageIndex(PageId::Suspension)]},
-                     dialogs, parent);
+                 std::vector<PageView*> sources;
+                 for (PageId source : kFigureSources) {
+                     sources.push_back(views[PageIndex(source)]);
+                 }
+                 return new View(forms, std::move(sources), dialogs, parent);
              } else {
                  return new View(forms.Form<page>(), dialogs, parent);
              }

@@ -2,38 +2,64 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QVariant>
+#include <algorithm>
 #include <limits>
-#include <optional>
+#include <type_traits>
 
-#include "widgets/Dialogs.h"
 #include "tree/Numbers.h"
+#include "widgets/Dialogs.h"
 
 namespace rw {
 
 namespace {
 
-constexpr const char* kInvalidStyle = "background-color: #ffd0d0;";
+// Dark text on a light red ground with a red frame: as plain on a dark
+// palette as on a light one.
+constexpr const char* kInvalidStyle =
+    "background-color: #ffc8c8; color: #000000; border: 1px solid #c00000;";
 
-std::string Utf8(const QString& text) {
-    return EncodeUtf8(text);
+template <typename Number>
+std::optional<Number> ParseNumber(const QString& text) {
+    const std::string bytes = EncodeUtf8(text);
+    if constexpr (std::is_same_v<Number, std::int32_t>) {
+        return ParseIntStrict(bytes);
+    } else {
+        return ParseFloatStrict(bytes);
+    }
 }
 
-bool Parses(const QString& text, bool integer) {
-    const std::string bytes = Utf8(text);
-    return integer ? ParseIntStrict(bytes).has_value() : ParseFloatStrict(bytes).has_value();
+std::string FormatNumber(std::int32_t number) {
+    return FormatInt(number);
 }
 
-// Fields that were marked lose the mark as soon as their text parses again.
-void ClearMarkWhenValid(QLineEdit* edit, bool integer) {
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, integer](const QString& text) {
-        if (DataExchange::IsMarkedInvalid(edit) && Parses(text, integer)) {
-            DataExchange::MarkInvalid(edit, false);
-        }
-    });
+std::string FormatNumber(float number) {
+    return ShortestFloat(number);
+}
+
+template <typename Number>
+constexpr const char* kPrompt =
+    std::is_same_v<Number, std::int32_t> ? "Please enter an integer." : "Please enter a number.";
+
+QString TextOf(const QLineEdit* edit) {
+    return edit->text();
+}
+
+QString TextOf(const QPlainTextEdit* edit) {
+    return edit->toPlainText();
+}
+
+void SetTextOf(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+}
+
+void SetTextOf(QPlainTextEdit* edit, const QString& text) {
+    edit->setPlainText(text);
 }
 
 // Exclusive groups refuse to uncheck their checked button; a fill that
@@ -62,28 +88,39 @@ void SetChecked(QAbstractButton* button, bool checked) {
 
 }  // namespace
 
+template <typename Number>
+void DataExchange::BindNumber(QLineEdit* edit, Number* value) {
+    bindings.emplace_back(std::in_place_type<NumberBinding<Number>>, edit, value);
+    edit->setProperty(kIntegerProperty, std::is_same_v<Number, std::int32_t>);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+        MarkInvalid(edit, !ParseNumber<Number>(text).has_value());
+    });
+}
+
 void DataExchange::Bind(QLineEdit* edit, std::int32_t* value) {
-    bindings.push_back({Kind::Int, edit, value, {}, {}, TextEncoding::Utf8, false});
-    ClearMarkWhenValid(edit, true);
+    BindNumber(edit, value);
 }
 
 void DataExchange::Bind(QLineEdit* edit, float* value) {
-    bindings.push_back({Kind::Float, edit, value, {}, {}, TextEncoding::Utf8, false});
-    ClearMarkWhenValid(edit, false);
+    BindNumber(edit, value);
 }
 
 void DataExchange::Bind(QLineEdit* edit, std::string* value) {
     // Car file values may be longer than a line edit's default limit.
     edit->setMaxLength(std::numeric_limits<int>::max());
-    bindings.push_back({Kind::LineText, edit, value, {}, {}, TextEncoding::Utf8, false});
+    bindings.emplace_back(std::in_place_type<TextBinding<QLineEdit>>, edit, value);
 }
 
 void DataExchange::Bind(QPlainTextEdit* edit, std::string* value) {
-    bindings.push_back({Kind::PlainText, edit, value, {}, {}, TextEncoding::Utf8, false});
+    bindings.emplace_back(std::in_place_type<TextBinding<QPlainTextEdit>>, edit, value);
 }
 
 void DataExchange::Bind(QAbstractButton* button, bool* value) {
-    bindings.push_back({Kind::Check, button, value, {}, {}, TextEncoding::Utf8, false});
+    bindings.emplace_back(std::in_place_type<CheckBinding>, button, value);
+}
+
+QWidget* DataExchange::WidgetOf(const Binding& binding) {
+    return std::visit([](const auto& bound) -> QWidget* { return bound.widget; }, binding);
 }
 
 void DataExchange::Push() {
@@ -91,15 +128,15 @@ void DataExchange::Push() {
     // unchecks its neighbours, which must not notify either.
     std::vector<QSignalBlocker> blockers;
     blockers.reserve(bindings.size() * 2);
-    for (Binding& binding : bindings) {
-        blockers.emplace_back(binding.widget);
-        if (auto* button = qobject_cast<QAbstractButton*>(binding.widget);
-            button && button->group()) {
+    for (const Binding& binding : bindings) {
+        QWidget* widget = WidgetOf(binding);
+        blockers.emplace_back(widget);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->group()) {
             blockers.emplace_back(button->group());
         }
     }
     for (Binding& binding : bindings) {
-        PushOne(binding);
+        std::visit([](auto& bound) { PushOne(bound); }, binding);
     }
 }
 
@@ -109,128 +146,149 @@ bool DataExchange::Push(QWidget* widget) {
         return false;
     }
     const QSignalBlocker blocker(widget);
-    PushOne(*binding);
+    std::visit([](auto& bound) { PushOne(bound); }, *binding);
     return true;
 }
 
-void DataExchange::PushOne(Binding& binding) {
-    switch (binding.kind) {
-        case Kind::Int: {
-            auto* edit = static_cast<QLineEdit*>(binding.widget);
-            edit->setText(
-                QString::fromStdString(FormatInt(*static_cast<std::int32_t*>(binding.value))));
-            DataExchange::MarkInvalid(edit, false);
-            break;
+template <typename Number>
+void DataExchange::PushOne(NumberBinding<Number>& binding) {
+    binding.widget->setText(QString::fromStdString(FormatNumber(*binding.value)));
+    MarkInvalid(binding.widget, false);
+}
+
+template <typename Edit>
+void DataExchange::PushOne(TextBinding<Edit>& binding) {
+    const std::string& bytes = *binding.value;
+    binding.encoding = DetectEncoding(bytes);
+    SetTextOf(binding.widget, DecodeBytes(bytes, binding.encoding));
+    binding.shownText = TextOf(binding.widget);
+    binding.shownBytes = bytes;
+    binding.pushed = true;
+}
+
+void DataExchange::PushOne(CheckBinding& binding) {
+    SetChecked(binding.widget, *binding.value);
+}
+
+std::optional<BadField> DataExchange::TakeAll() {
+    for (Binding& binding : bindings) {
+        if (std::optional<BadField> bad = TakeOne(binding)) {
+            return bad;
         }
-        case Kind::Float: {
-            auto* edit = static_cast<QLineEdit*>(binding.widget);
-            edit->setText(
-                QString::fromStdString(ShortestFloat(*static_cast<float*>(binding.value))));
-            DataExchange::MarkInvalid(edit, false);
-            break;
-        }
-        case Kind::LineText:
-        case Kind::PlainText: {
-            const std::string& bytes = *static_cast<std::string*>(binding.value);
-            binding.encoding = DetectEncoding(bytes);
-            const QString text = DecodeBytes(bytes, binding.encoding);
-            if (binding.kind == Kind::LineText) {
-                auto* edit = static_cast<QLineEdit*>(binding.widget);
-                edit->setText(text);
-                binding.shownText = edit->text();
-            } else {
-                auto* edit = static_cast<QPlainTextEdit*>(binding.widget);
-                edit->setPlainText(text);
-                binding.shownText = edit->toPlainText();
-            }
-            binding.shownBytes = bytes;
-            binding.pushed = true;
-            break;
-        }
-        case Kind::Check:
-            SetChecked(static_cast<QAbstractButton*>(binding.widget),
-                       *static_cast<bool*>(binding.value));
-            break;
     }
+    return std::nullopt;
 }
 
 bool DataExchange::Take(TakeReason reason) {
+    if (reason == TakeReason::Action) {
+        std::optional<BadField> bad = TakeAll();
+        if (bad) {
+            ReportBadField(dialogs, *bad);
+        }
+        return !bad;
+    }
     bool allParsed = true;
     for (Binding& binding : bindings) {
-        if (!TakeOne(binding, reason)) {
-            allParsed = false;
-            if (reason == TakeReason::Action) {
-                return false;
-            }
-        }
+        allParsed = !TakeOne(binding) && allParsed;
     }
     return allParsed;
 }
 
-bool DataExchange::Take(QWidget* widget, TakeReason reason) {
+bool DataExchange::Take(QWidget* widget, TakeReason /*reason*/) {
     Binding* binding = Find(widget);
-    return binding && TakeOne(*binding, reason);
+    return binding && !TakeOne(*binding);
 }
 
-bool DataExchange::TakeOne(Binding& binding, TakeReason reason) {
-    switch (binding.kind) {
-        case Kind::Int:
-        case Kind::Float: {
-            auto* edit = static_cast<QLineEdit*>(binding.widget);
-            const std::string text = Utf8(edit->text());
-            bool parsed = false;
-            if (binding.kind == Kind::Int) {
-                if (std::optional<std::int32_t> number = ParseIntStrict(text)) {
-                    *static_cast<std::int32_t*>(binding.value) = *number;
-                    parsed = true;
-                }
-            } else if (std::optional<float> number = ParseFloatStrict(text)) {
-                *static_cast<float*>(binding.value) = *number;
-                parsed = true;
-            }
-            DataExchange::MarkInvalid(edit, !parsed);
-            if (!parsed && reason == TakeReason::Action) {
-                dialogs.ShowMessage(binding.kind == Kind::Int ? "Please enter an integer."
-                                                              : "Please enter a number.",
-                                    kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
-                edit->setFocus(Qt::OtherFocusReason);
-                edit->selectAll();
-            }
-            return parsed;
-        }
-        case Kind::LineText:
-        case Kind::PlainText: {
-            const QString text = binding.kind == Kind::LineText
-                                     ? static_cast<QLineEdit*>(binding.widget)->text()
-                                     : static_cast<QPlainTextEdit*>(binding.widget)->toPlainText();
-            auto* value = static_cast<std::string*>(binding.value);
-            if (binding.pushed && text == binding.shownText) {
-                *value = binding.shownBytes;
-            } else if (!binding.pushed) {
-                binding.encoding = DetectEncoding(*value);
-                if (text != DecodeBytes(*value, binding.encoding)) {
-                    *value = EncodeText(text, binding.encoding);
-                }
-            } else {
-                *value = EncodeText(text, binding.encoding);
-            }
-            return true;
-        }
-        case Kind::Check:
-            *static_cast<bool*>(binding.value) =
-                static_cast<QAbstractButton*>(binding.widget)->isChecked();
-            return true;
+std::optional<BadField> DataExchange::TakeOne(Binding& binding) {
+    return std::visit([](auto& bound) { return TakeOne(bound); }, binding);
+}
+
+template <typename Number>
+std::optional<BadField> DataExchange::TakeOne(NumberBinding<Number>& binding) {
+    const std::optional<Number> number = ParseNumber<Number>(binding.widget->text());
+    MarkInvalid(binding.widget, !number);
+    if (!number) {
+        return BadField{binding.widget, kPrompt<Number>};
     }
-    return true;
+    *binding.value = *number;
+    return std::nullopt;
+}
+
+template <typename Edit>
+std::optional<BadField> DataExchange::TakeOne(TextBinding<Edit>& binding) {
+    const QString text = TextOf(binding.widget);
+    std::string& value = *binding.value;
+    if (binding.pushed && text == binding.shownText) {
+        value = binding.shownBytes;
+    } else if (!binding.pushed) {
+        binding.encoding = DetectEncoding(value);
+        if (text != DecodeBytes(value, binding.encoding)) {
+            value = EncodeText(text, binding.encoding);
+        }
+    } else {
+        value = EncodeText(text, binding.encoding);
+    }
+    return std::nullopt;
+}
+
+std::optional<BadField> DataExchange::TakeOne(CheckBinding& binding) {
+    *binding.value = binding.widget->isChecked();
+    return std::nullopt;
 }
 
 DataExchange::Binding* DataExchange::Find(const QWidget* widget) {
     for (Binding& binding : bindings) {
-        if (binding.widget == widget) {
+        if (WidgetOf(binding) == widget) {
             return &binding;
         }
     }
     return nullptr;
+}
+
+std::string DataExchange::BadFieldText(const BadField& bad, const QWidget* page) {
+    if (!page) {
+        return bad.prompt;
+    }
+    const QList<QLabel*> labels = page->findChildren<QLabel*>();
+    const auto buddy = std::find_if(labels.begin(), labels.end(), [&](const QLabel* label) {
+        return label->buddy() == bad.widget;
+    });
+    const QGroupBox* group = nullptr;
+    for (QWidget* parent = bad.widget->parentWidget(); parent && !group;
+         parent = parent->parentWidget()) {
+        group = qobject_cast<const QGroupBox*>(parent);
+    }
+    const auto quoted = [](QString text) {
+        return QLatin1Char('"') + text.remove(QLatin1Char('&')).trimmed() + QLatin1Char('"');
+    };
+    QString where;
+    if (buddy != labels.end()) {
+        where = quoted((*buddy)->text());
+        const auto sameText = [&](const QLabel* label) {
+            return label->text() == (*buddy)->text();
+        };
+        if (group && std::count_if(labels.begin(), labels.end(), sameText) > 1) {
+            where += QStringLiteral(" in ") + quoted(group->title());
+        }
+    } else if (group) {
+        where = quoted(group->title());
+    } else {
+        return bad.prompt;
+    }
+    QString text = QStringLiteral("\n\nField ") + where;
+    if (!page->windowTitle().isEmpty()) {
+        text += QStringLiteral(" on the %1 page").arg(page->windowTitle());
+    }
+    return bad.prompt + EncodeUtf8(text) + ".";
+}
+
+void DataExchange::ReportBadField(Dialogs& dialogs, const BadField& bad, const QWidget* page) {
+    bad.widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(bad.widget)) {
+        edit->selectAll();
+    }
+    dialogs.ShowMessage(BadFieldText(bad, page), kAppCaption, MessageIcon::Exclamation,
+                        MessageButtons::Ok);
 }
 
 void DataExchange::MarkInvalid(QWidget* widget, bool invalid) {

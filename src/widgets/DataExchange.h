@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "widgets/TextCodec.h"
@@ -20,17 +22,28 @@ class Dialogs;
 // interrupts with a prompt; the next take for an action does.
 enum class TakeReason { Action, Typing };
 
+// A field whose text the take could not accept: the first one it met.
+struct BadField {
+    QWidget* widget = nullptr;
+    // What is wrong, in the words of the prompt: "Please enter a number.".
+    std::string prompt;
+};
+
 // Moves values between a page's controls and the members they are bound to,
 // in the order of binding (the page's exchange order).
 class DataExchange {
 public:
     // Set (true) on a field whose text does not parse; its style marks it.
     static constexpr const char* kInvalidProperty = "invalidInput";
+    // Set (true) on a field bound to an integer, so that its spin button
+    // writes whole numbers only.
+    static constexpr const char* kIntegerProperty = "integerField";
 
     explicit DataExchange(Dialogs& dialogs) : dialogs(dialogs) {}
     DataExchange(const DataExchange&) = delete;
     DataExchange& operator=(const DataExchange&) = delete;
 
+    // A number field is marked while its text does not parse.
     void Bind(QLineEdit* edit, std::int32_t* value);
     void Bind(QLineEdit* edit, float* value);
     void Bind(QLineEdit* edit, std::string* value);
@@ -43,36 +56,75 @@ public:
     // One bound control; false when the widget is not bound.
     bool Push(QWidget* widget);
 
-    // Controls to members, in order. With TakeReason::Action the first field
-    // that does not parse stops the take with a prompt and gets the focus;
-    // earlier fields keep their new values, later ones their old. With
-    // TakeReason::Typing a field that does not parse keeps its last good
-    // value and is marked, and the take goes on. True when every field parsed.
+    // Controls to members, in order, up to the first field whose text does
+    // not parse (an integer beyond 32 bits and a real beyond the float range
+    // do not parse either). That field is marked and returned without a
+    // prompt; earlier fields keep their new values, later ones their old.
+    std::optional<BadField> TakeAll();
+    // TakeReason::Action: TakeAll, and a bad field gets the focus and the
+    // prompt (the user is on its page). TakeReason::Typing: a field that does
+    // not parse keeps its last good value and is marked, and the take goes
+    // on. True when every field parsed.
     bool Take(TakeReason reason);
-    // One bound control; false when it does not parse or is not bound.
+    // One bound control, never with a prompt; false when it does not parse
+    // or is not bound.
     bool Take(QWidget* widget, TakeReason reason);
 
-    // Marks a field whose text is not acceptable, or clears the mark; the
-    // mark clears by itself once the field's text parses again.
+    // Gives the field the focus with its text selected and says in one box
+    // what is wrong and, given the field's page, where.
+    static void ReportBadField(Dialogs& dialogs, const BadField& bad,
+                               const QWidget* page = nullptr);
+    // The box's text: the prompt, and with a page the field's label and the
+    // page's window title: `Please enter a number.` and `Field "Mass:" on
+    // the Body page.` A label the page shows twice ("x:") is told apart by
+    // its group; a field without a label is named by its group.
+    static std::string BadFieldText(const BadField& bad, const QWidget* page);
+
+    // Marks a field whose text is not acceptable, or clears the mark.
     static void MarkInvalid(QWidget* widget, bool invalid);
     static bool IsMarkedInvalid(const QWidget* widget);
 
 private:
-    enum class Kind { Int, Float, LineText, PlainText, Check };
-    struct Binding {
-        Kind kind;
-        QWidget* widget;
-        void* value;
-        // Texts: what the last push showed and the bytes behind it, so that
-        // an untouched field gives back exactly the bytes it got.
+    template <typename Number>
+    struct NumberBinding {
+        NumberBinding(QLineEdit* widget, Number* value) : widget(widget), value(value) {}
+        QLineEdit* widget;
+        Number* value;
+    };
+    template <typename Edit>
+    struct TextBinding {
+        TextBinding(Edit* widget, std::string* value) : widget(widget), value(value) {}
+        Edit* widget;
+        std::string* value;
+        // What the last push showed and the bytes behind it, so that an
+        // untouched field gives back exactly the bytes it got.
         QString shownText;
         std::string shownBytes;
         TextEncoding encoding = TextEncoding::Utf8;
         bool pushed = false;
     };
+    struct CheckBinding {
+        CheckBinding(QAbstractButton* widget, bool* value) : widget(widget), value(value) {}
+        QAbstractButton* widget;
+        bool* value;
+    };
+    using Binding = std::variant<NumberBinding<std::int32_t>, NumberBinding<float>,
+                                 TextBinding<QLineEdit>, TextBinding<QPlainTextEdit>, CheckBinding>;
 
-    void PushOne(Binding& binding);
-    bool TakeOne(Binding& binding, TakeReason reason);
+    template <typename Number>
+    void BindNumber(QLineEdit* edit, Number* value);
+    template <typename Number>
+    static void PushOne(NumberBinding<Number>& binding);
+    template <typename Edit>
+    static void PushOne(TextBinding<Edit>& binding);
+    static void PushOne(CheckBinding& binding);
+    template <typename Number>
+    static std::optional<BadField> TakeOne(NumberBinding<Number>& binding);
+    template <typename Edit>
+    static std::optional<BadField> TakeOne(TextBinding<Edit>& binding);
+    static std::optional<BadField> TakeOne(CheckBinding& binding);
+    static std::optional<BadField> TakeOne(Binding& binding);
+    static QWidget* WidgetOf(const Binding& binding);
     Binding* Find(const QWidget* widget);
 
     Dialogs& dialogs;

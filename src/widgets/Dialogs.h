@@ -25,8 +25,9 @@ public:
                                                       const std::string& filter) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const std::string& title,
                                                       const std::string& filter) = 0;
-    // Hands the file to the desktop's default application for its type.
-    virtual void OpenWithDefaultApp(const std::string& path) = 0;
+    // Hands the file to the desktop's default application for its type;
+    // false when the desktop could not.
+    virtual bool OpenWithDefaultApp(const std::string& path) = 0;
 };
 
 }  // namespace rw

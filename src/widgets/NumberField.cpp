@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tree/Numbers.h"
+#include "widgets/DataExchange.h"
 
 namespace rw {
 
@@ -66,6 +67,8 @@ double NumberField::GetValue() const {
 
 void NumberField::ShowValue(double value) {
     if (buddy) {
+        // Whether the field holds an integer is known once the page bound it.
+        wholeNumbers = buddy->property(DataExchange::kIntegerProperty).toBool();
         buddy->setText(QString::fromStdString(DisplayText(value)));
     }
 }

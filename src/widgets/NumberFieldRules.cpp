@@ -169,6 +169,10 @@ double NumberFieldRules::Stepped(double current, int delta) const {
 }
 
 std::string NumberFieldRules::FormatValue(double value) const {
+    if (wholeNumbers) {
+        // + 0.0 turns a negative zero into a plain "0".
+        return ToChars(std::nearbyint(value) + 0.0, std::chars_format::fixed, 0);
+    }
     std::string text = FormatG(value);
     if (precision >= 0) {
         const int digits = std::min(precision, 100);

@@ -28,6 +28,9 @@ struct NumberFieldRules {
     char decimalPoint = '.';
     // An arrow press past one end jumps to the other instead of stopping.
     bool wrap = false;
+    // The field holds an integer: the display is the nearest whole number in
+    // plain digits, never exponent text an integer field could not read back.
+    bool wholeNumbers = false;
 
     // Stores the range. False when the step is 0: then positionCount and the
     // spin button's range are left as they were.

@@ -18,8 +18,8 @@ void PageView::EnableFields(bool /*enabled*/) {}
 
 void PageView::Recalculate() {}
 
-bool PageView::TakeControls() {
-    return exchange.Take(TakeReason::Action);
+std::optional<BadField> PageView::TakeControls() {
+    return exchange.TakeAll();
 }
 
 }  // namespace rw

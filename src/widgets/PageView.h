@@ -10,22 +10,12 @@ class ConfigTree;
 class Dialogs;
 
 // The base of every editor page: a widget built from its .ui template, a thin
-// view over its form. A data page binds its controls to the form's members in
-// its constructor (exchange.Bind, in the page's exchange order) and overrides
-// FillFromTree and StoreToTree, typically as
-//
-//     void FillFromTree(const ConfigTree& tree) override {
-//         form.FillFromTree(tree);
-//         exchange.Push();
-//     }
-//     void StoreToTree(ConfigTree& tree) override {
-//         exchange.Take(TakeReason::Action);
-//         form.StoreToTree(tree);
-//     }
-//
-// A failed take stops at the field that did not parse; what was taken before
-// it is stored, the rest keeps its previous values. Enter and Escape do
-// nothing anywhere on a page.
+// view over its form. Data pages bind their controls to the form's members
+// in their constructors (exchange.Bind, in the page's exchange order) and
+// fill and store through their base (FormPage, SelectionPage). The window
+// asks every page to TakeControls before it saves, so by the time
+// StoreToTree runs every field parses. Enter and Escape do nothing anywhere
+// on a page. The page's window title names it in prompts.
 class PageView : public QWidget {
     Q_OBJECT
 
@@ -39,10 +29,11 @@ public:
     virtual void EnableFields(bool enabled);
     // The Calculations page, run just before its tab is shown.
     virtual void Recalculate();
-    // Takes the controls' current contents into the bound values, as for an
-    // action (a prompt at the first field that does not parse); another page
-    // that derives figures from this one's values runs it first.
-    bool TakeControls();
+    // Takes the controls' current contents into the bound values, up to the
+    // first field the page cannot accept, which it returns without a prompt.
+    // The window runs it before a save; another page that derives figures
+    // from this one's values runs it first.
+    virtual std::optional<BadField> TakeControls();
 
 protected:
     Dialogs& dialogs;

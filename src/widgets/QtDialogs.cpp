@@ -104,10 +104,10 @@ std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& title,
     return ChooseFile(title, filter, true);
 }
 
-void QtDialogs::OpenWithDefaultApp(const std::string& path) {
+bool QtDialogs::OpenWithDefaultApp(const std::string& path) {
     // A URL, not a command line: no character of the path can reach a shell.
     const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(bytes)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(bytes)));
 }
 
 }  // namespace rw

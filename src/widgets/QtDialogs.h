@@ -26,7 +26,7 @@ public:
                                               const std::string& filter) override;
     std::optional<std::string> ChooseSaveFile(const std::string& title,
                                               const std::string& filter) override;
-    void OpenWithDefaultApp(const std::string& path) override;
+    bool OpenWithDefaultApp(const std::string& path) override;
 
 private:
     std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,

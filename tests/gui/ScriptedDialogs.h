@@ -48,7 +48,10 @@ public:
                                               const std::string& filter) override {
         return Choose({title, filter, true});
     }
-    void OpenWithDefaultApp(const std::string& path) override { openedFiles.push_back(path); }
+    bool OpenWithDefaultApp(const std::string& path) override {
+        openedFiles.push_back(path);
+        return desktopOpens;
+    }
 
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
@@ -65,6 +68,8 @@ public:
     std::deque<rw::MessageAnswer> answers;
     // Answers to file dialogs (open and save share the queue); nothing cancels.
     std::deque<std::optional<std::string>> files;
+    // Whether the desktop has an application for the files handed to it.
+    bool desktopOpens = true;
 
 private:
     std::optional<std::string> Choose(FileRequest request) {
