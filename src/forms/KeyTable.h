@@ -38,6 +38,14 @@ std::string NumberedPrefix(std::string_view block, std::int64_t index);
 
 namespace detail {
 
+// A member is never larger than its class. Leaving out the kinds a small
+// class cannot hold spares the compiler paths that no row takes (and its
+// false warnings about them).
+template <typename Values, typename Member>
+inline constexpr bool CanBeMemberOf = false;
+template <typename Values, typename Item>
+inline constexpr bool CanBeMemberOf<Values, Item Values::*> = sizeof(Item) <= sizeof(Values);
+
 inline void Get(const ConfigTree& tree, std::string_view path, std::int32_t& out) {
     tree.GetInt(path, out);
 }
@@ -65,27 +73,49 @@ inline void Set(ConfigTree& tree, std::string_view path, bool value) {
 
 }  // namespace detail
 
-// Reads every key that the tree has into its member; a missing key leaves
-// its member as it was.
+// Reads a key, if the tree has it, into its member; a missing key leaves the
+// member as it was.
+// Not inlined: GCC's flow analysis would otherwise follow the kinds a row
+// does not have into the caller's locals and warn about them.
+template <typename Values>
+[[gnu::noinline]] void FillKey(const ConfigTree& tree, const Key<Values>& key, Values& values,
+                               std::string_view prefix = {}) {
+    const std::string path = std::string(prefix) + key.path;
+    std::visit(
+        [&](auto member) {
+            if constexpr (detail::CanBeMemberOf<Values, decltype(member)>) {
+                detail::Get(tree, path, values.*member);
+            }
+        },
+        key.member);
+}
+
+template <typename Values>
+[[gnu::noinline]] void StoreKey(ConfigTree& tree, const Key<Values>& key, const Values& values,
+                                std::string_view prefix = {}) {
+    const std::string path = std::string(prefix) + key.path;
+    std::visit(
+        [&](auto member) {
+            if constexpr (detail::CanBeMemberOf<Values, decltype(member)>) {
+                detail::Set(tree, path, values.*member);
+            }
+        },
+        key.member);
+}
+
 template <typename Values>
 void FillKeys(const ConfigTree& tree, KeyTable<Values> keys, Values& values,
               std::string_view prefix = {}) {
-    std::string path(prefix);
     for (const Key<Values>& key : keys) {
-        path.resize(prefix.size());
-        path += key.path;
-        std::visit([&](auto member) { detail::Get(tree, path, values.*member); }, key.member);
+        FillKey(tree, key, values, prefix);
     }
 }
 
 template <typename Values>
 void StoreKeys(ConfigTree& tree, KeyTable<Values> keys, const Values& values,
                std::string_view prefix = {}) {
-    std::string path(prefix);
     for (const Key<Values>& key : keys) {
-        path.resize(prefix.size());
-        path += key.path;
-        std::visit([&](auto member) { detail::Set(tree, path, values.*member); }, key.member);
+        StoreKey(tree, key, values, prefix);
     }
 }
 

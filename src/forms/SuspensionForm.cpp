@@ -1,70 +1,39 @@
 #include "forms/SuspensionForm.h"
 
-#include <string>
-
 namespace rw {
 
 namespace {
 
-using Member = ValueMember<SuspensionValues>;
-
-// In the order of SuspensionForm::Field.
-constexpr std::array<Member, 13> kFieldMembers = {
-    &SuspensionValues::restLength,  &SuspensionValues::minLength,   &SuspensionValues::maxLength,
-    &SuspensionValues::bumpRate,    &SuspensionValues::reboundRate, &SuspensionValues::k,
-    &SuspensionValues::antiPitch,   &SuspensionValues::rollCenterX, &SuspensionValues::rollCenterY,
-    &SuspensionValues::rollCenterZ, &SuspensionValues::x,           &SuspensionValues::y,
-    &SuspensionValues::z,
+constexpr SelectionField<SuspensionValues> kFields[] = {
+    {{"x", &SuspensionValues::x}, "xEdit"},
+    {{"y", &SuspensionValues::y}, "yEdit"},
+    {{"z", &SuspensionValues::z}, "zEdit"},
+    {{"roll_center.x", &SuspensionValues::rollCenterX}, "rollCenterXEdit"},
+    {{"roll_center.y", &SuspensionValues::rollCenterY}, "rollCenterYEdit"},
+    {{"roll_center.z", &SuspensionValues::rollCenterZ}, "rollCenterZEdit"},
+    {{"minlen", &SuspensionValues::minLength}, "minLengthEdit"},
+    {{"maxlen", &SuspensionValues::maxLength}, "maxLengthEdit"},
+    {{"restlen", &SuspensionValues::restLength}, "restLengthEdit"},
+    {{"anti_pitch", &SuspensionValues::antiPitch}, "antiPitchEdit"},
+    {{"k", &SuspensionValues::k}, "kEdit"},
+    {{"bump_rate", &SuspensionValues::bumpRate}, "bumpRateEdit"},
+    {{"rebound_rate", &SuspensionValues::reboundRate}, "reboundRateEdit"},
 };
-
-std::string SuspensionKey(int suspension, const char* suffix) {
-    std::string key = "susp";
-    key += static_cast<char>('0' + suspension);
-    key += '.';
-    key += suffix;
-    return key;
-}
 
 }  // namespace
 
+SelectionFields<SuspensionValues> SuspensionForm::Fields() {
+    return kFields;
+}
+
 void SuspensionForm::FillFromTree(const ConfigTree& tree) {
-    for (int i = 0; i < kWheelCount; ++i) {
-        SuspensionValues& susp = suspensions[i];
-        tree.GetFloat(SuspensionKey(i, "x"), susp.x);
-        tree.GetFloat(SuspensionKey(i, "y"), susp.y);
-        tree.GetFloat(SuspensionKey(i, "z"), susp.z);
-        tree.GetFloat(SuspensionKey(i, "roll_center.x"), susp.rollCenterX);
-        tree.GetFloat(SuspensionKey(i, "roll_center.y"), susp.rollCenterY);
-        tree.GetFloat(SuspensionKey(i, "roll_center.z"), susp.rollCenterZ);
-        tree.GetFloat(SuspensionKey(i, "minlen"), susp.minLength);
-        tree.GetFloat(SuspensionKey(i, "maxlen"), susp.maxLength);
-        tree.GetFloat(SuspensionKey(i, "restlen"), susp.restLength);
-        tree.GetFloat(SuspensionKey(i, "anti_pitch"), susp.antiPitch);
-        tree.GetInt(SuspensionKey(i, "k"), susp.k);
-        tree.GetInt(SuspensionKey(i, "bump_rate"), susp.bumpRate);
-        tree.GetInt(SuspensionKey(i, "rebound_rate"), susp.reboundRate);
-    }
+    FillEntries(tree, "susp", suspensions, Fields());
     // The fields show the car just loaded, not the previous one.
     ShowSelection();
 }
 
 void SuspensionForm::StoreToTree(ConfigTree& tree) const {
-    for (int i = 0; i < kWheelCount; ++i) {
-        const SuspensionValues& susp = suspensions[i];
-        tree.SetFloat(SuspensionKey(i, "x"), susp.x);
-        tree.SetFloat(SuspensionKey(i, "y"), susp.y);
-        tree.SetFloat(SuspensionKey(i, "z"), susp.z);
-        tree.SetFloat(SuspensionKey(i, "roll_center.x"), susp.rollCenterX);
-        tree.SetFloat(SuspensionKey(i, "roll_center.y"), susp.rollCenterY);
-        tree.SetFloat(SuspensionKey(i, "roll_center.z"), susp.rollCenterZ);
-        tree.SetFloat(SuspensionKey(i, "minlen"), susp.minLength);
-        tree.SetFloat(SuspensionKey(i, "maxlen"), susp.maxLength);
-        tree.SetFloat(SuspensionKey(i, "restlen"), susp.restLength);
-        tree.SetFloat(SuspensionKey(i, "anti_pitch"), susp.antiPitch);
-        tree.SetInt(SuspensionKey(i, "k"), susp.k);
-        tree.SetInt(SuspensionKey(i, "bump_rate"), susp.bumpRate);
-        tree.SetInt(SuspensionKey(i, "rebound_rate"), susp.reboundRate);
-    }
+    StoreEntries(tree, "susp", suspensions, Fields());
 }
 
 void SuspensionForm::SetSelection(std::uint32_t mask) {
@@ -74,18 +43,15 @@ void SuspensionForm::SetSelection(std::uint32_t mask) {
 
 void SuspensionForm::ShowSelection() {
     shown = SuspensionValues{};
-    DeriveShown<SuspensionValues>(selection, suspensions, shown, kFieldMembers);
+    DeriveShown(selection, suspensions, shown, Fields());
 }
 
-void SuspensionForm::ApplyField(Field field) {
-    CopyToSelected<SuspensionValues>(selection, suspensions, shown,
-                                     kFieldMembers[static_cast<std::size_t>(field)]);
+void SuspensionForm::ApplyField(std::size_t field) {
+    CopyToSelected(selection, suspensions, shown, Fields()[field].key.member);
 }
 
-struct SuspensionForm::Enables SuspensionForm::Enables() const {
-    struct Enables enables;
-    enables.fields = (selection & kAllWheels) != 0;
-    return enables;
+bool SuspensionForm::FieldEnabled(std::size_t /*field*/) const {
+    return (selection & kAllWheels) != 0;
 }
 
 }  // namespace rw

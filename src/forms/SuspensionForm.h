@@ -30,38 +30,20 @@ struct SuspensionValues {
 // suspensions at once with the wheel selector.
 class SuspensionForm {
 public:
-    enum class Field {
-        RestLength,
-        MinLength,
-        MaxLength,
-        BumpRate,
-        ReboundRate,
-        K,
-        AntiPitch,
-        RollCenterX,
-        RollCenterY,
-        RollCenterZ,
-        X,
-        Y,
-        Z,
-    };
-
-    struct Enables {
-        // All thirteen fields.
-        bool fields = false;
-    };
-
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree) const;
+
+    // The page's fields, each with its key below "susp<n>." in store order.
+    static SelectionFields<SuspensionValues> Fields();
 
     void SetSelection(std::uint32_t mask);
     // Re-derives the shown values from the working copy.
     void ShowSelection();
 
-    // Copies the shown value of one field into every selected suspension.
-    void ApplyField(Field field);
-
-    Enables Enables() const;
+    // Copies the shown value of one of Fields() into every selected suspension.
+    void ApplyField(std::size_t field);
+    // Every field is editable while something is selected.
+    bool FieldEnabled(std::size_t field) const;
 
     std::uint32_t selection = 0;
     SuspensionValues shown;

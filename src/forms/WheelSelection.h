@@ -6,6 +6,8 @@
 #include <type_traits>
 #include <variant>
 
+#include "forms/KeyTable.h"
+
 // The wheel selector shared by the Wheels and Suspension pages: any set of
 // the four wheels (0 left front, 1 right front, 2 left rear, 3 right rear)
 // over a working copy that holds all four.
@@ -23,17 +25,29 @@ constexpr bool IsWheelSelected(std::uint32_t mask, int wheel) {
     return wheel >= 0 && wheel < kWheelCount && (mask & WheelBit(wheel)) != 0;
 }
 
-// One item of a per-wheel entry, whatever its type.
+// One field of a selection page: the key below "wheel<n>." or "susp<n>."
+// that it fills and stores (none for a value the form stores by its own rule),
+// the control that shows it, and, for a field that needs more than a
+// selection to be editable, what the shown values must say.
 template <typename Values>
-using ValueMember = std::variant<std::int32_t Values::*, float Values::*, bool Values::*>;
+struct SelectionField {
+    Key<Values> key;
+    const char* widget;
+    bool (*enabled)(const Values& shown) = nullptr;
+
+    constexpr bool Stored() const { return key.path != nullptr; }
+};
+
+template <typename Values>
+using SelectionFields = std::span<const SelectionField<Values>>;
 
 // Sets every item of `shown` to the value all selected entries share, or to 0
 // (false) where they differ or nothing is selected. Equality is exact, for
 // reals too, so a shown value never stands for two different ones.
 template <typename Values>
 void DeriveShown(std::uint32_t mask, const std::array<Values, kWheelCount>& entries, Values& shown,
-                 std::span<const ValueMember<Values>> members) {
-    for (const ValueMember<Values>& member : members) {
+                 SelectionFields<Values> fields) {
+    for (const SelectionField<Values>& field : fields) {
         std::visit(
             [&](auto item) {
                 using Item = std::remove_reference_t<decltype(shown.*item)>;
@@ -53,14 +67,14 @@ void DeriveShown(std::uint32_t mask, const std::array<Values, kWheelCount>& entr
                 }
                 shown.*item = (first || mixed) ? Item{} : common;
             },
-            member);
+            field.key.member);
     }
 }
 
 // Copies one shown item into the same item of every selected entry.
 template <typename Values>
 void CopyToSelected(std::uint32_t mask, std::array<Values, kWheelCount>& entries,
-                    const Values& shown, ValueMember<Values> member) {
+                    const Values& shown, const KeyMember<Values>& member) {
     std::visit(
         [&](auto item) {
             for (int wheel = 0; wheel < kWheelCount; ++wheel) {
@@ -70,6 +84,33 @@ void CopyToSelected(std::uint32_t mask, std::array<Values, kWheelCount>& entries
             }
         },
         member);
+}
+
+// Fills or stores every stored field of every entry below "<block><n>.".
+template <typename Values>
+void FillEntries(const ConfigTree& tree, std::string_view block,
+                 std::array<Values, kWheelCount>& entries, SelectionFields<Values> fields) {
+    for (int i = 0; i < kWheelCount; ++i) {
+        const std::string prefix = NumberedPrefix(block, i);
+        for (const SelectionField<Values>& field : fields) {
+            if (field.Stored()) {
+                FillKey(tree, field.key, entries[i], prefix);
+            }
+        }
+    }
+}
+
+template <typename Values>
+void StoreEntries(ConfigTree& tree, std::string_view block,
+                  const std::array<Values, kWheelCount>& entries, SelectionFields<Values> fields) {
+    for (int i = 0; i < kWheelCount; ++i) {
+        const std::string prefix = NumberedPrefix(block, i);
+        for (const SelectionField<Values>& field : fields) {
+            if (field.Stored()) {
+                StoreKey(tree, field.key, entries[i], prefix);
+            }
+        }
+    }
 }
 
 }  // namespace rw

@@ -6,52 +6,38 @@ namespace rw {
 
 namespace {
 
-using Member = ValueMember<WheelValues>;
-
-// In the order of WheelsForm::Field.
-constexpr std::array<Member, 14> kFieldMembers = {
-    &WheelValues::mass,       &WheelValues::inertia,
-    &WheelValues::radius,     &WheelValues::lock,
-    &WheelValues::toe,        &WheelValues::camber,
-    &WheelValues::tireRate,   &WheelValues::brakingFactor,
-    &WheelValues::maxBraking, &WheelValues::maxHandbrakeTorque,
-    &WheelValues::x,          &WheelValues::y,
-    &WheelValues::z,          &WheelValues::width,
+constexpr SelectionField<WheelValues> kFields[] = {
+    {{"mass", &WheelValues::mass}, "massEdit"},
+    {{"max_braking", &WheelValues::maxBraking}, "maxBrakingEdit"},
+    {{"radius", &WheelValues::radius}, "radiusEdit"},
+    {{"inertia", &WheelValues::inertia}, "inertiaEdit"},
+    {{"lock", &WheelValues::lock},
+     "lockEdit",
+     [](const WheelValues& shown) { return shown.steering; }},
+    {{"camber", &WheelValues::camber}, "camberEdit"},
+    {{"toe", &WheelValues::toe}, "toeEdit"},
+    {{"braking_factor", &WheelValues::brakingFactor}, "brakingFactorEdit"},
+    {{"max_handbrake_torque", &WheelValues::maxHandbrakeTorque},
+     "maxHandbrakeTorqueEdit",
+     [](const WheelValues& shown) { return shown.handbrake; }},
+    {{"tire_rate", &WheelValues::tireRate}, "tireRateEdit"},
+    {{"x", &WheelValues::x}, "xEdit"},
+    {{"y", &WheelValues::y}, "yEdit"},
+    {{"z", &WheelValues::z}, "zEdit"},
+    {{"steering", &WheelValues::steering}, "steeringCheck"},
+    {{nullptr, &WheelValues::handbrake}, "handbrakeCheck"},
 };
-
-// In the order of WheelsForm::Check.
-constexpr std::array<Member, 2> kCheckMembers = {&WheelValues::steering, &WheelValues::handbrake};
-
-std::string WheelKey(int wheel, const char* suffix) {
-    std::string key = "wheel";
-    key += static_cast<char>('0' + wheel);
-    key += '.';
-    key += suffix;
-    return key;
-}
 
 constexpr const char* kHandbrakesKey = "handbrakes.wheels";
 
 }  // namespace
 
+SelectionFields<WheelValues> WheelsForm::Fields() {
+    return kFields;
+}
+
 void WheelsForm::FillFromTree(const ConfigTree& tree) {
-    for (int i = 0; i < kWheelCount; ++i) {
-        WheelValues& wheel = wheels[i];
-        tree.GetInt(WheelKey(i, "mass"), wheel.mass);
-        tree.GetInt(WheelKey(i, "max_braking"), wheel.maxBraking);
-        tree.GetFloat(WheelKey(i, "radius"), wheel.radius);
-        tree.GetFloat(WheelKey(i, "inertia"), wheel.inertia);
-        tree.GetFloat(WheelKey(i, "lock"), wheel.lock);
-        tree.GetFloat(WheelKey(i, "camber"), wheel.camber);
-        tree.GetFloat(WheelKey(i, "toe"), wheel.toe);
-        tree.GetFloat(WheelKey(i, "braking_factor"), wheel.brakingFactor);
-        tree.GetInt(WheelKey(i, "max_handbrake_torque"), wheel.maxHandbrakeTorque);
-        tree.GetInt(WheelKey(i, "tire_rate"), wheel.tireRate);
-        tree.GetFloat(WheelKey(i, "x"), wheel.x);
-        tree.GetFloat(WheelKey(i, "y"), wheel.y);
-        tree.GetFloat(WheelKey(i, "z"), wheel.z);
-        tree.GetBool(WheelKey(i, "steering"), wheel.steering);
-    }
+    FillEntries(tree, "wheel", wheels, Fields());
     // Any occurrence of a wheel's digit marks it, whatever stands between.
     std::string handbrakes;
     tree.GetString(kHandbrakesKey, handbrakes);
@@ -63,23 +49,7 @@ void WheelsForm::FillFromTree(const ConfigTree& tree) {
 }
 
 void WheelsForm::StoreToTree(ConfigTree& tree) const {
-    for (int i = 0; i < kWheelCount; ++i) {
-        const WheelValues& wheel = wheels[i];
-        tree.SetInt(WheelKey(i, "mass"), wheel.mass);
-        tree.SetInt(WheelKey(i, "max_braking"), wheel.maxBraking);
-        tree.SetFloat(WheelKey(i, "radius"), wheel.radius);
-        tree.SetFloat(WheelKey(i, "inertia"), wheel.inertia);
-        tree.SetFloat(WheelKey(i, "lock"), wheel.lock);
-        tree.SetFloat(WheelKey(i, "camber"), wheel.camber);
-        tree.SetFloat(WheelKey(i, "toe"), wheel.toe);
-        tree.SetFloat(WheelKey(i, "braking_factor"), wheel.brakingFactor);
-        tree.SetInt(WheelKey(i, "max_handbrake_torque"), wheel.maxHandbrakeTorque);
-        tree.SetInt(WheelKey(i, "tire_rate"), wheel.tireRate);
-        tree.SetFloat(WheelKey(i, "x"), wheel.x);
-        tree.SetFloat(WheelKey(i, "y"), wheel.y);
-        tree.SetFloat(WheelKey(i, "z"), wheel.z);
-        tree.SetBool(WheelKey(i, "steering"), wheel.steering);
-    }
+    StoreEntries(tree, "wheel", wheels, Fields());
     std::string handbrakes;
     for (int i = 0; i < kWheelCount; ++i) {
         if (wheels[i].handbrake) {
@@ -96,29 +66,16 @@ void WheelsForm::SetSelection(std::uint32_t mask) {
 
 void WheelsForm::ShowSelection() {
     shown = WheelValues{};
-    DeriveShown<WheelValues>(selection, wheels, shown, kFieldMembers);
-    DeriveShown<WheelValues>(selection, wheels, shown, kCheckMembers);
+    DeriveShown(selection, wheels, shown, Fields());
 }
 
-void WheelsForm::ApplyField(Field field) {
-    CopyToSelected<WheelValues>(selection, wheels, shown,
-                                kFieldMembers[static_cast<std::size_t>(field)]);
+void WheelsForm::ApplyField(std::size_t field) {
+    CopyToSelected(selection, wheels, shown, Fields()[field].key.member);
 }
 
-void WheelsForm::ApplyCheck(Check check) {
-    CopyToSelected<WheelValues>(selection, wheels, shown,
-                                kCheckMembers[static_cast<std::size_t>(check)]);
-}
-
-struct WheelsForm::Enables WheelsForm::Enables() const {
-    const bool any = (selection & kAllWheels) != 0;
-    struct Enables enables;
-    enables.fields = any;
-    enables.steering = any;
-    enables.handbrake = any;
-    enables.lock = any && shown.steering;
-    enables.maxHandbrakeTorque = any && shown.handbrake;
-    return enables;
+bool WheelsForm::FieldEnabled(std::size_t field) const {
+    const auto enabled = Fields()[field].enabled;
+    return (selection & kAllWheels) != 0 && (enabled == nullptr || enabled(shown));
 }
 
 bool WheelsForm::IsSteering(int wheel) const {

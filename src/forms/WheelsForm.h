@@ -15,8 +15,6 @@ struct WheelValues {
     std::int32_t maxHandbrakeTorque = 0;
     float radius = 0.0f;
     float inertia = 0.0f;
-    // Takes part in the selection like any field but is never loaded or stored.
-    float width = 0.0f;
     float lock = 0.0f;
     float camber = 0.0f;
     float toe = 0.0f;
@@ -34,46 +32,23 @@ struct WheelValues {
 // set of selected wheels at once.
 class WheelsForm {
 public:
-    enum class Field {
-        Mass,
-        Inertia,
-        Radius,
-        Lock,
-        Toe,
-        Camber,
-        TireRate,
-        BrakingFactor,
-        MaxBraking,
-        MaxHandbrakeTorque,
-        X,
-        Y,
-        Z,
-        Width,
-    };
-    enum class Check { Steering, Handbrake };
-
-    struct Enables {
-        // Every field but Steer lock and Handbrake Torque (Width included).
-        bool fields = false;
-        bool steering = false;
-        bool handbrake = false;
-        bool lock = false;
-        bool maxHandbrakeTorque = false;
-    };
-
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree) const;
+
+    // The page's fields, each with its key below "wheel<n>." in store order;
+    // the handbrake flags are stored together as "handbrakes.wheels".
+    static SelectionFields<WheelValues> Fields();
 
     // Re-derives the shown values from the new selection.
     void SetSelection(std::uint32_t mask);
     // Re-derives the shown values from the working copy.
     void ShowSelection();
 
-    // Copy the shown value of one field or check box into every selected wheel.
-    void ApplyField(Field field);
-    void ApplyCheck(Check check);
-
-    Enables Enables() const;
+    // Copies the shown value of one of Fields() into every selected wheel.
+    void ApplyField(std::size_t field);
+    // Every field needs a selection; Steer lock also a steered wheel shown,
+    // Handbrake Torque a handbraked one.
+    bool FieldEnabled(std::size_t field) const;
 
     // The working copy's steering flag, as edited so far; false for a wheel
     // number out of range.

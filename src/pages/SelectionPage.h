@@ -1,21 +1,23 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <cstdint>
-#include <initializer_list>
-#include <utility>
+#include <variant>
+#include <vector>
 
-#include "widgets/PageView.h"
 #include "pages/WheelSelector.h"
-#include "widgets/DataExchange.h"
 #include "tree/ConfigTree.h"
+#include "widgets/DataExchange.h"
+#include "widgets/PageView.h"
 
 namespace rw {
 
 // A page whose fields act on the wheels or suspensions chosen with a wheel
 // selector. Choosing entries shows what they share; every edit of a field is
 // copied at once into the selected entries of the form's working copy, and
-// the tree sees them at the next store.
+// the tree sees them at the next store. The form's Fields() name the
+// controls; the exchange runs in their order.
 template <typename Form>
 class SelectionPage : public PageView {
 public:
@@ -33,21 +35,29 @@ protected:
     SelectionPage(Form& form, Dialogs& dialogs, QWidget* parent)
         : PageView(dialogs, parent), form(form) {}
 
-    // Wires the selector and the fields; called once the widgets exist.
-    void ConnectSelection(
-        WheelSelector* wheelSelector,
-        std::initializer_list<std::pair<QLineEdit*, typename Form::Field>> fields) {
+    // Binds and wires the fields and the selector; called once the widgets exist.
+    void ConnectSelection(WheelSelector* wheelSelector) {
         selector = wheelSelector;
-        // Pushes block these signals, so only the user's typing and the spin
-        // buttons reach the entries.
-        for (const auto& [edit, field] : fields) {
-            QObject::connect(edit, &QLineEdit::textChanged, this,
-                             [this, edit = edit, field = field] {
-                                 // Text on its way to a number keeps the last good value.
-                                 if (exchange.Take(edit, TakeReason::Typing)) {
-                                     form.ApplyField(field);
-                                 }
-                             });
+        const auto fields = Form::Fields();
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            auto* widget = findChild<QWidget*>(QLatin1String(fields[i].widget));
+            widgets.push_back(widget);
+            std::visit([&](auto member) { Bind(widget, &(form.shown.*member)); },
+                       fields[i].key.member);
+            // Pushes block these signals, so only the user's typing, the spin
+            // buttons and clicks reach the entries.
+            const auto changed = [this, widget, i] {
+                // Text on its way to a number keeps the last good value.
+                if (exchange.Take(widget, TakeReason::Typing)) {
+                    form.ApplyField(i);
+                    ApplyEnables();
+                }
+            };
+            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                QObject::connect(edit, &QLineEdit::textChanged, this, changed);
+            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                QObject::connect(button, &QAbstractButton::toggled, this, changed);
+            }
         }
         QObject::connect(selector, &WheelSelector::SelectionChanged, this,
                          [this](std::uint32_t mask) {
@@ -58,18 +68,32 @@ protected:
         ShowSelection();
     }
 
-    virtual void ApplyEnables() = 0;
-
     Form& form;
 
 private:
+    template <typename Value>
+    void Bind(QWidget* widget, Value* value) {
+        if constexpr (std::is_same_v<Value, bool>) {
+            exchange.Bind(qobject_cast<QAbstractButton*>(widget), value);
+        } else {
+            exchange.Bind(qobject_cast<QLineEdit*>(widget), value);
+        }
+    }
+
     void ShowSelection() {
         selector->SetMask(form.selection);
         exchange.Push();
         ApplyEnables();
     }
 
+    void ApplyEnables() {
+        for (std::size_t i = 0; i < widgets.size(); ++i) {
+            widgets[i]->setEnabled(form.FieldEnabled(i));
+        }
+    }
+
     WheelSelector* selector = nullptr;
+    std::vector<QWidget*> widgets;
 };
 
 }  // namespace rw

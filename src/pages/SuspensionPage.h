@@ -6,8 +6,6 @@
 #include "forms/SuspensionForm.h"
 #include "pages/SelectionPage.h"
 
-class QLineEdit;
-
 namespace Ui {
 class SuspensionPage;
 }
@@ -25,8 +23,6 @@ public:
     ~SuspensionPage() override;
 
 private:
-    void ApplyEnables() override;
-
     std::unique_ptr<Ui::SuspensionPage> ui;
 };
 

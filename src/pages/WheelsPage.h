@@ -6,9 +6,6 @@
 #include "forms/WheelsForm.h"
 #include "pages/SelectionPage.h"
 
-class QAbstractButton;
-class QLineEdit;
-
 namespace Ui {
 class WheelsPage;
 }
@@ -26,9 +23,6 @@ public:
     ~WheelsPage() override;
 
 private:
-    void OnCheckChanged(QAbstractButton* box, WheelsForm::Check check);
-    void ApplyEnables() override;
-
     std::unique_ptr<Ui::WheelsPage> ui;
 };
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -22,6 +21,7 @@ namespace fs = std::filesystem;
 using test::EventLog;
 using test::RecordingPages;
 using test::ScriptedHost;
+using test::TempDir;
 
 constexpr const char* kFourWheelText =
     "This INI cannot be loaded.Either this INI cannot be parsed, or it does not have 4 wheels.\n";
@@ -62,18 +62,11 @@ std::vector<std::string> Concat(std::vector<std::string> head,
 class CarDocumentTest : public ::testing::Test {
 public:
     void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "rw_document_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        ASSERT_TRUE(std::filesystem::is_directory(temp.path));
         // The main window refreshes once with no document at start-up.
         document.RefreshFromDocument();
         log.clear();
     }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
-    }
-
     std::string WriteCar(const std::string& name, const std::string& content) {
         const std::string path = (dir / name).string();
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -116,7 +109,8 @@ public:
         return name;
     }
 
-    fs::path dir;
+    TempDir temp;
+    fs::path dir{temp.path};
     EventLog log;
     ScriptedHost host{log};
     RecordingPages pages{log};
@@ -202,15 +196,6 @@ TEST_F(CarDocumentTest, NullPathReportsLoadErrorThenFailsWheelCheck) {
     EXPECT_EQ(host.reports[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(host.reports[1].text, kFourWheelText);
     ExpectNoDocument();
-}
-
-TEST_F(CarDocumentTest, LoadAtStartOpensTheGivenFile) {
-    const std::string path = WriteCar("start.ini", CarText("start"));
-    EXPECT_TRUE(document.LoadAtStart(path));
-    EXPECT_TRUE(host.dialogs.empty());
-    EXPECT_EQ(document.DocumentPath(), path);
-    EXPECT_EQ(host.carPathText, path);
-    EXPECT_EQ(TreeName(), "start");
 }
 
 TEST_F(CarDocumentTest, NewAsksNothingAndShowsUnsaved) {
@@ -301,15 +286,6 @@ TEST_F(CarDocumentTest, SaveAsMovesTheDocumentAndRefreshes) {
                                  FillEvents())));
     EXPECT_EQ(document.DocumentPath(), path);
     EXPECT_EQ(FileBytes(path), document.Tree()->ToText());
-}
-
-TEST_F(CarDocumentTest, SaveAsReplacesAnExistingFileWithoutAsking) {
-    OpenFirst();
-    const std::string other = WriteCar("other.ini", "old content\r\n");
-    host.saveAnswers.push_back(other);
-    document.SaveAs();
-    EXPECT_TRUE(host.questions.empty());
-    EXPECT_EQ(FileBytes(other), CarText("first"));
 }
 
 TEST_F(CarDocumentTest, DeclinedSaveAsStillMovesTheDocument) {

@@ -10,6 +10,7 @@
 
 #include "document/DocumentHost.h"
 #include "document/PageProtocol.h"
+#include "tree/TreeTestSupport.h"
 
 namespace rw::test {
 

@@ -165,13 +165,6 @@ TEST(SaveWarningsTest, EveryCheckFailingListsTheLinesInOrder) {
     EXPECT_EQ(SaveWarnings(values), expected);
 }
 
-TEST(SaveWarningsTest, NewCarAsThePagesStoreIt) {
-    // Every page value zero or empty, the version kept from the template.
-    Values values;
-    values.version = "050b10";
-    EXPECT_EQ(SaveWarnings(values), std::string(kCurve) + kId + kDiff);
-}
-
 TEST(SaveWarningMessageTest, WrapsTheLines) {
     EXPECT_EQ(SaveWarningMessage(std::string(kCurve) + kId),
               "The following warnings occurred:\n\n"

@@ -123,17 +123,6 @@ TEST(AeroFormWings, EachFieldCopiesIntoTheSelectedWing) {
     }
 }
 
-TEST(AeroFormWings, RenameChangesTheSelectedWingOnly) {
-    AeroForm form;
-    form.FillFromTree(test::TreeOf(kThreeWings));
-    form.SelectWing(0);
-    form.RenameWing("rea");
-    form.RenameWing("rear wing");
-    EXPECT_EQ(Names(form), (std::vector<std::string>{"rear wing", "front", "flap"}));
-    EXPECT_EQ(form.name, "rear wing");
-    EXPECT_EQ(form.selected, 0);
-}
-
 // --- Delete and add ---------------------------------------------------------
 
 TEST(AeroFormWings, DeleteMovesLaterWingsUpAndStoreRenumbers) {
@@ -279,30 +268,6 @@ TEST(AeroFormTree, CenterIsScannedAsThreeNumbersAndWrittenWithThreeDecimals) {
         form.StoreToTree(tree);
         EXPECT_EQ(test::ValueAt(tree, "aero.wing0.center"), c.stored);
     }
-}
-
-TEST(AeroFormTree, StoreWritesBodyCountAndWingKeysInOrder) {
-    AeroForm form;
-    form.FillFromTree(test::TreeOf(kThreeWings));
-    ConfigTree tree = test::TreeOf("");
-    form.StoreToTree(tree);
-    const TreeNode* aero = tree.Find("aero");
-    ASSERT_NE(aero, nullptr);
-    std::vector<std::string> names;
-    for (const auto& child : aero->children) {
-        names.push_back(child->name);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"body", "wings", "wing0", "wing1", "wing2"}));
-    std::vector<std::string> keys;
-    for (const auto& child : tree.Find("aero.wing2")->children) {
-        keys.push_back(child->name);
-    }
-    EXPECT_EQ(keys, (std::vector<std::string>{"name", "span", "cord", "angle", "angle_offset",
-                                              "coeff_drag", "coeff_down", "center"}));
-    EXPECT_EQ(test::ValueAt(tree, "aero.body.cx"), "0.35");
-    EXPECT_EQ(test::ValueAt(tree, "aero.wing2.angle"), "12.5");
-    EXPECT_EQ(test::ValueAt(tree, "aero.wing0.center"), "0.000 0.500 -2.000");
-    EXPECT_EQ(tree.Find("aero.body.center"), nullptr);
 }
 
 }  // namespace

@@ -107,30 +107,5 @@ TEST(DrivelineForm, TypeEnablesItsOwnFields) {
     }
 }
 
-TEST(DrivelineForm, EveryKeyRoundTripsInStoreOrder) {
-    // An unknown type and a fractional integer key, as files may hold them.
-    const Keys file = {
-        {"differential.type", "5"},
-        {"differential.ratio", "3.42"},
-        {"differential.locking_coeff", "0.5"},
-        {"differential.clutches", "4"},
-        {"differential.clutch_factor", "0.75"},
-        {"differential.power_angle", "45"},
-        {"differential.coast_angle", "60"},
-        {"differential.output0", "2"},
-        {"differential.output1", "3"},
-        {"clutch.max_torque", "420.5"},
-    };
-    DrivelineForm form;
-    const auto stored = test::RoundTrip(form, file);
-    EXPECT_EQ(test::StoredPaths(*stored), test::PathsOf(file));
-    EXPECT_EQ(form.lockingCoeff, 0);
-    Keys expected = file;
-    expected[2].second = "0";
-    for (const auto& [path, value] : expected) {
-        EXPECT_EQ(test::ValueAt(*stored, path), value) << path;
-    }
-}
-
 }  // namespace
 }  // namespace rw

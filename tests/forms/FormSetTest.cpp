@@ -96,10 +96,10 @@ TEST(FormSetLinks, AckermannFollowsTheWheelsFormsUnsavedSteeringFlags) {
     WheelsForm& wheels = forms.Wheels();
     wheels.SetSelection(0x3);
     wheels.shown.steering = false;
-    wheels.ApplyCheck(WheelsForm::Check::Steering);
+    wheels.ApplyField(test::FieldIndex(WheelsForm::Fields(), "steeringCheck"));
     wheels.SetSelection(0xC);
     wheels.shown.steering = true;
-    wheels.ApplyCheck(WheelsForm::Check::Steering);
+    wheels.ApplyField(test::FieldIndex(WheelsForm::Fields(), "steeringCheck"));
 
     auto stored = test::EmptyTree();
     forms.StoreAll(*stored);
@@ -123,7 +123,7 @@ TEST(FormSetLinks, CheckValuesComeFromTheFormsAsStored) {
     // An edit in the Suspension form's working copy counts once stored.
     forms.Suspension().SetSelection(0x1);
     forms.Suspension().shown.restLength = 0.5f;
-    forms.Suspension().ApplyField(SuspensionForm::Field::RestLength);
+    forms.Suspension().ApplyField(test::FieldIndex(SuspensionForm::Fields(), "restLengthEdit"));
     forms.StoreAll(*tree);
 
     const SaveCheckValues values = forms.CheckValues();
@@ -184,7 +184,7 @@ TEST(FormSetLinks, RecalculateReadsBodyAndSuspensionEditsNotYetStored) {
     forms.Body().cgZ = 0.4f;
     forms.Suspension().SetSelection(0xF);
     forms.Suspension().shown.z = 0.0f;
-    forms.Suspension().ApplyField(SuspensionForm::Field::Z);
+    forms.Suspension().ApplyField(test::FieldIndex(SuspensionForm::Fields(), "zEdit"));
     forms.Recalculate();
     EXPECT_EQ(forms.Figures().frontWeightDistribution, "n/a");
     EXPECT_EQ(forms.Figures().wheelbase, "0.000 m");

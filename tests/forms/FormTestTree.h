@@ -1,11 +1,14 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "forms/WheelSelection.h"
 #include "tree/ConfigTree.h"
 #include "tree/Reporter.h"
 
@@ -41,23 +44,12 @@ inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text) {
     return tree;
 }
 
-// The value at the path, or "<missing>".
 // A tree by value, for tests that keep it on the stack.
 inline ConfigTree TreeOf(std::string_view text) {
     return std::move(*TreeFromText(text));
 }
 
-// The names of a block's children, in order; empty when the block is missing.
-inline std::vector<std::string> ChildNames(const ConfigTree& tree, std::string_view path) {
-    std::vector<std::string> names;
-    if (const TreeNode* node = tree.Find(path)) {
-        for (const auto& child : node->children) {
-            names.push_back(child->name);
-        }
-    }
-    return names;
-}
-
+// The value at the path, or "<missing>".
 inline std::string ValueAt(const ConfigTree& tree, std::string_view path) {
     std::string value;
     return tree.GetString(path, value) ? value : "<missing>";
@@ -91,14 +83,16 @@ inline std::vector<std::string> PathsOf(const Keys& keys) {
     return paths;
 }
 
-// Fills a form from a tree holding the keys, stores it into an empty tree and
-// returns that tree: every key must come back with its value.
-template <typename Form>
-std::unique_ptr<ConfigTree> RoundTrip(Form& form, const Keys& keys) {
-    form.FillFromTree(*TreeWith(keys));
-    auto stored = EmptyTree();
-    form.StoreToTree(*stored);
-    return stored;
+// The row of a selection page's field, found by its control's name.
+template <typename Values>
+std::size_t FieldIndex(SelectionFields<Values> fields, std::string_view widget) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (widget == fields[i].widget) {
+            return i;
+        }
+    }
+    ADD_FAILURE() << widget;
+    return 0;
 }
 
 }  // namespace rw::test

@@ -120,18 +120,6 @@ TEST(GearboxForm, LayoutsLoadAndSaveWithTheReverseGearFirst) {
     }
 }
 
-TEST(GearboxForm, InertiaTravelsWithItsGear) {
-    const auto tree = test::TreeWith(Gearbox("3", {"3", "2", "-4"}));
-    GearboxForm form;
-    form.FillFromTree(*tree);
-    EXPECT_EQ(form.reverseInertia, 2.5f);
-    EXPECT_EQ(form.inertias[0], 0.5f);
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(0, "inertia")), "2.5");
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(1, "inertia")), "0.5");
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(2, "inertia")), "1.5");
-}
-
 TEST(GearboxForm, TickingReverseShiftsTheForwardGearsUp) {
     const auto tree = test::TreeWith(Gearbox("5", {"3.2", "2", "1.4", "1.1", "0.9"}));
     GearboxForm form;
@@ -271,22 +259,6 @@ TEST(GearboxForm, StoreNeverRepeatsTheSeventhRow) {
     EXPECT_EQ(test::ValueAt(*tree, GearKey(6, "ratio")), "0.8");
     EXPECT_EQ(test::ValueAt(*tree, GearKey(7, "ratio")), "<missing>");
     EXPECT_EQ(test::ValueAt(*tree, GearKey(8, "ratio")), "<missing>");
-}
-
-TEST(GearboxForm, RowsFollowTheCountAndTheReverseBox) {
-    GearboxForm form;
-    for (const std::int32_t count : {-1, 0, 1, 3, 7, 9}) {
-        for (const bool reverse : {false, true}) {
-            form.gearCount = count;
-            form.reverseGear = reverse;
-            const auto enables = form.Enables();
-            for (std::int32_t row = 1; row <= GearboxForm::kRowCount; ++row) {
-                EXPECT_EQ(enables.rows[static_cast<std::size_t>(row - 1)], row <= count)
-                    << "count " << count << " row " << row;
-            }
-            EXPECT_EQ(enables.reverse, reverse);
-        }
-    }
 }
 
 TEST(GearboxForm, NonPositiveCountStoresNoForwardGear) {

@@ -170,15 +170,6 @@ TEST(MiscForm, FillReadsTheAckermannOfTheFirstWheelFlaggedOne) {
     EXPECT_FLOAT_EQ(form.ackermann, -0.4f);
 }
 
-TEST(MiscForm, WithoutTheWheelsFlagsNoAckermannIsWritten) {
-    const auto tree = test::TreeWith({{"wheel0.steering", "1"}, {"wheel0.ackerman", "1.2"}});
-    MiscForm form;
-    form.FillFromTree(*tree);
-    form.ackermann = 2.0f;
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "wheel0.ackerman"), "1.2");
-}
-
 TEST(MiscForm, FillDoesNotLeakThePreviousCar) {
     MiscForm form;
     Keys first = Bars("2", {{"0", "1", "700"}, {"2", "3", "500"}});
@@ -199,26 +190,6 @@ TEST(MiscForm, FillDoesNotLeakThePreviousCar) {
     form.StoreToTree(*tree);
     EXPECT_EQ(test::ValueAt(*tree, "antirollbar.arb0.k"), "0");
     EXPECT_EQ(test::ValueAt(*tree, "steer.lock"), "540");
-}
-
-TEST(MiscForm, StoreOrder) {
-    MiscForm form;
-    form.frontBar = true;
-    form.rearBar = true;
-    form.isSteering = [](int wheel) { return wheel == 1; };
-    const auto tree = test::EmptyTree();
-    form.StoreToTree(*tree);
-    // New keys land in their blocks, the blocks in the order they were made.
-    const std::vector<std::string> order = {"antirollbar.count",
-                                            "antirollbar.arb0.susp_left",
-                                            "antirollbar.arb0.susp_right",
-                                            "antirollbar.arb0.k",
-                                            "antirollbar.arb1.susp_left",
-                                            "antirollbar.arb1.susp_right",
-                                            "antirollbar.arb1.k",
-                                            "steer.lock",
-                                            "wheel1.ackerman"};
-    EXPECT_EQ(test::StoredPaths(*tree), order);
 }
 
 }  // namespace
