@@ -139,7 +139,7 @@ private:
         if (showErrors) {
             Report report;
             report.kind = ReportKind::UninterpretableLine;
-            report.text = "Cannot interpret value \"" + std::string(pendingName) + "\" on line " +
+            report.text = "Cannot interpret value \"" + Excerpt(pendingName) + "\" on line " +
                           std::to_string(pendingLine);
             report.caption = kAppCaption;
             report.icon = MessageIcon::Exclamation;

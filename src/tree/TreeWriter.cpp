@@ -109,12 +109,16 @@ bool WriteTree(const TreeNode& root, const std::function<bool(std::string_view)>
 }  // namespace
 
 bool ConfigTree::Save(Reporter& reporter) const {
-    auto write = [this](const ByteSink& sink) { return root == nullptr || WriteTree(*root, sink); };
-    if (!SaveAtomically(savePath, write)) {
+    if (!SaveAtomically(savePath, [this](const ByteSink& sink) { return WriteText(sink); })) {
         reporter.Show(FileWriteError(savePath, errno));
         return false;
     }
     return true;
+}
+
+bool ConfigTree::WriteText(const ByteSink& sink) const {
+    return WriteBounded(
+        [this](const ByteSink& piece) { return root == nullptr || WriteTree(*root, piece); }, sink);
 }
 
 std::string ConfigTree::ToText() const {

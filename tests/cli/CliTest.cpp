@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -171,6 +173,87 @@ TEST_F(CliTest, ResaveWritesTheSameBytesToAFileAndToStandardOutput) {
     CliRun refused = Cli({"resave", threeWheels, "-"});
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.out, "");
+}
+
+TEST_F(CliTest, SetRefusesKeysTheFileCannotHoldAndWritesNothing) {
+    std::string in = Write("in.ini", "a=1\n");
+    std::string deep = "k";
+    for (int i = 0; i < 256; ++i) {
+        deep += ".k";
+    }
+    for (const std::string& key :
+         std::vector<std::string>{"", "engine.", "engine..x", ".x", "a{.b", "a.b}", "a=b.c",
+                                  "a~b.c", "a.;b", "a.b\nc", "a. b", "a.b\t", deep}) {
+        CliRun run = Cli({"set", in, key, "v"});
+        EXPECT_EQ(run.status, 2) << key;
+        EXPECT_NE(run.err.find("\" cannot be set: "), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadFile(in), "a=1\n");
+}
+
+TEST_F(CliTest, RefusesWhatIsNoCarFileBeforeReadingIt) {
+    std::string fifo = dir + "/fifo.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string huge = Write("huge.ini", "");
+    ASSERT_EQ(::truncate(huge.c_str(), (std::int64_t{256} << 20) + 1), 0);
+    for (auto [file, reason] : {std::pair<std::string, const char*>{fifo, "no regular file"},
+                                {"/dev/zero", "no regular file"},
+                                {huge, "larger than 256 MB"},
+                                {dir, "Is a directory"}}) {
+        CliRun run = Cli({"check", file});
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_NE(run.out.find(reason), std::string::npos) << run.out;
+    }
+}
+
+TEST_F(CliTest, ReportsQuoteAnExcerptWithControlCharactersEscaped) {
+    std::string in = Write("in.ini", "\x1b[2J" + std::string(1000, 'x') + "\n");
+    EXPECT_EQ(Cli({"format", in, "-"}).err, in + ": Cannot interpret value \"\\x1b[2J" +
+                                                std::string(196, 'x') + "...\" on line 1\n");
+}
+
+TEST_F(CliTest, OutputLargerThanAFileMayBeIsRefusedBeforeWriting) {
+    std::string nested;
+    for (int i = 0; i < 10000; ++i) {
+        nested += "a\n{\n";
+    }
+    std::string in = Write("in.ini", nested);
+    std::string out = Write("out.ini", "old");
+    for (const std::string& target : {out, std::string("-")}) {
+        CliRun run = Cli({"format", in, target});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("larger than 256 MB"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadFile(out), "old");
+}
+
+TEST_F(CliTest, SaveKeepsSetIdBitsRefusesLinkLoopsAndLeavesNoTemporaryFile) {
+    std::string in = Write("in.ini", "a=1\n");
+    ASSERT_EQ(::chmod(in.c_str(), 06754), 0);
+    EXPECT_EQ(Cli({"set", in, "a", "2"}).status, 0);
+    struct stat info {};
+    ASSERT_EQ(::stat(in.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 06754u);
+
+    ASSERT_EQ(::symlink("loop2", (dir + "/loop1").c_str()), 0);
+    ASSERT_EQ(::symlink("loop1", (dir + "/loop2").c_str()), 0);
+    CliRun run = Cli({"format", in, dir + "/loop1"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Too many levels of symbolic links"), std::string::npos) << run.err;
+    ASSERT_EQ(::lstat((dir + "/loop1").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    std::string listing = dir + "/listing";
+    ASSERT_EQ(std::system(("ls -A '" + dir + "' >'" + listing + "'").c_str()), 0);
+    EXPECT_EQ(ReadFile(listing), "in.ini\nlisting\nloop1\nloop2\n");
+}
+
+TEST_F(CliTest, AFullStandardOutputIsReported) {
+    std::string err = dir + "/err";
+    std::string command = std::string(RIGWRIGHT_CLI) + " template - >/dev/full 2>'" + err + "'";
+    int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+    EXPECT_NE(ReadFile(err).find("No space left on device"), std::string::npos) << ReadFile(err);
 }
 
 }  // namespace
