@@ -230,12 +230,18 @@ TEST_F(CliTest, SaveKeepsSetIdBitsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(ReadFile(listing), "in.ini\nlisting\n");
 }
 
-TEST_F(CliTest, AFullStandardOutputIsReported) {
-    std::string err = dir + "/err";
-    std::string command = std::string(RIGWRIGHT_CLI) + " template - >/dev/full 2>'" + err + "'";
-    int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
-    EXPECT_NE(ReadFile(err).find("No space left on device"), std::string::npos) << ReadFile(err);
+// A full standard output, and a file-size limit that would kill a save
+// halfway, are reported; the save leaves nothing behind.
+TEST_F(CliTest, AFullStandardOutputAndAFileSizeLimitAreReported) {
+    const std::string cli = RIGWRIGHT_CLI;
+    for (auto [command, reason] : std::vector<std::pair<std::string, const char*>>{
+             {cli + " template - >/dev/full", "No space left on device"},
+             {"ulimit -f 4; " + cli + " template '" + dir + "/out.ini'", "File too large"}}) {
+        int status = std::system((command + " 2>'" + dir + "/err'").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << command;
+        EXPECT_NE(ReadFile(dir + "/err").find(reason), std::string::npos) << ReadFile(dir + "/err");
+    }
+    EXPECT_EQ(std::system(("test \"$(ls -A '" + dir + "')\" = err").c_str()), 0);
 }
 
 }  // namespace
