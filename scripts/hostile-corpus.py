@@ -18,7 +18,7 @@ def numbered(stem, count, body):
 
 
 def files(scale):
-    n = 1000 * scale
+    n = 500 * scale
     yield "arb-huge-count-sparse", CAR + b"antirollbar\n{\n   count=2147483647\n   arb2147483646\n   {\n   }\n}\n"
     yield "arb-huge-count-full", CAR + b"antirollbar\n{\ncount=2147483647\n" + numbered(b"arb", n, b"susp_left=2\nsusp_right=3\nk=1\n") + b"}\n"
     yield "wings-huge-count", CAR + b"aero\n{\nwings=2147483647\n" + numbered(b"wing", n, b"span=1\n") + b"}\n"
