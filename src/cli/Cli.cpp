@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <optional>
 
 #include "cli/CarReport.h"
@@ -10,6 +12,10 @@
 namespace rw {
 
 namespace {
+
+// The most parts a key given to `set` may have: far beyond any real key, and
+// low enough that the indentation of such a file stays small.
+constexpr std::size_t kMaxKeyDepth = 256;
 
 constexpr const char* kHelp =
     "usage: rigwright-cli COMMAND ARGS\n"
@@ -26,6 +32,34 @@ constexpr const char* kHelp =
     "for check) as lines \"FILE: TEXT\". Exit status: 0 success, 1 missing key (get) or\n"
     "reports (check), 2 usage error or a file that cannot be read, loaded or written.\n";
 
+// Text from a car file or a file name, fit for a terminal: control
+// characters (also the C1 ones in UTF-8) as \xHH, so that a file cannot send
+// escape sequences to the terminal.
+std::string Escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    auto escape = [&out](unsigned char c) {
+        constexpr const char* kHex = "0123456789abcdef";
+        out += "\\x";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xf];
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (c < 0x20 || c == 0x7f) {
+            escape(c);
+        } else if (c == 0xc2 && next >= 0x80 && next <= 0x9f) {
+            escape(c);
+            escape(next);
+            ++i;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 // Prints every report as one line "FILE: TEXT".
 class LineReporter : public DocumentHost {
 public:
@@ -37,7 +71,7 @@ public:
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
             text.remove_suffix(1);
         }
-        stream << file << ": " << text << '\n';
+        stream << Escaped(file) << ": " << Escaped(text) << '\n';
         ++count;
     }
 
@@ -80,14 +114,20 @@ bool ReadTree(ConfigTree& tree, Reporter& reporter) {
     return tree.Read(true, reporter) == ReadResult::Success;
 }
 
-// Writes the tree to OUT ("-" for standard output).
+// Writes the tree to OUT ("-" for standard output, whose failure main()
+// reports).
 bool WriteTree(ConfigTree& tree, const std::string& outArgument, std::ostream& out,
                std::ostream& err) {
     if (outArgument == "-") {
-        std::string text = tree.ToText();
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        const bool written = tree.WriteText([&out](std::string_view data) {
+            out.write(data.data(), static_cast<std::streamsize>(data.size()));
+            return static_cast<bool>(out);
+        });
+        if (!written && out) {
+            LineReporter(err, outArgument).Print(FileErrorReason(errno, true));
+        }
         out.flush();
-        return static_cast<bool>(out);
+        return written && out;
     }
     LineReporter reporter(err, outArgument);
     tree.savePath = FilePath(outArgument);
@@ -117,9 +157,47 @@ int Get(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return 0;
 }
 
+// Why the file could not hold the dotted key, or empty when it can: each
+// part becomes a line of its own and must read back as the same name.
+std::string KeyProblem(std::string_view key) {
+    if (key.empty()) {
+        return "it is empty";
+    }
+    if (key.find_first_of("\r\n") != std::string_view::npos) {
+        return "it holds a line break";
+    }
+    std::size_t parts = 0;
+    for (std::size_t begin = 0; begin <= key.size(); ++parts) {
+        std::size_t end = std::min(key.find('.', begin), key.size());
+        const std::string_view part = key.substr(begin, end - begin);
+        if (part.empty()) {
+            return "it has an empty part";
+        }
+        if (part.find_first_of("{}=~") != std::string_view::npos) {
+            return "a part holds \"{\", \"}\", \"=\" or \"~\"";
+        }
+        if (part.front() == ';') {
+            return "a part begins with \";\"";
+        }
+        if (part.front() == ' ' || part.front() == '\t' || part.back() == ' ' ||
+            part.back() == '\t') {
+            return "a part begins or ends with a blank";
+        }
+        begin = end + 1;
+    }
+    if (parts > kMaxKeyDepth) {
+        return "it has more than " + std::to_string(kMaxKeyDepth) + " parts";
+    }
+    return {};
+}
+
 int Set(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ConfigTree tree(FilePath(args[1]));
     LineReporter reporter(err, args[1]);
+    if (const std::string problem = KeyProblem(args[2]); !problem.empty()) {
+        reporter.Print("The key \"" + Excerpt(args[2]) + "\" cannot be set: " + problem);
+        return 2;
+    }
     if (!ReadTree(tree, reporter)) {
         return 2;
     }

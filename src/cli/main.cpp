@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "cli/Cli.h"
@@ -7,5 +9,13 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     int status = rw::RunCli(args, std::cout, std::cerr);
     std::cout.flush();
-    return std::cout ? status : 2;
+    if (!std::cout) {
+        // A full disk or a closed standard output: the output is incomplete.
+        // errno still holds why the last write failed.
+        const int error = errno;
+        std::cerr << "rigwright-cli: standard output could not be written: "
+                  << (error != 0 ? std::strerror(error) : "write error") << '\n';
+        return 2;
+    }
+    return status;
 }

@@ -1,9 +1,12 @@
 #include "forms/AeroForm.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "forms/FormatFixed.h"
+#include "forms/NumberedKeys.h"
 #include "tree/Numbers.h"
 
 namespace rw {
@@ -78,11 +81,15 @@ void AeroForm::FillFromTree(const ConfigTree& tree) {
     // Past the list's own room, take only the wings the file really has, so a
     // stray huge count cannot make up millions of empty wings.
     if (wingCount > kMaxWings) {
-        std::size_t present = kMaxWings;
-        while (present < wingCount && tree.Find(WingBlock(present)) != nullptr) {
-            ++present;
+        const std::vector<std::int32_t> present = NumberedIndices(tree, "aero", "wing");
+        std::size_t found = kMaxWings;
+        while (
+            found < wingCount &&
+            std::binary_search(present.begin(), present.end(), static_cast<std::int32_t>(found)) &&
+            tree.Find(WingBlock(found)) != nullptr) {
+            ++found;
         }
-        wingCount = present;
+        wingCount = found;
     }
     wings.resize(wingCount);
     for (std::size_t j = 0; j < wingCount; ++j) {

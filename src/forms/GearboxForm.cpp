@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "forms/NumberedKeys.h"
 #include "tree/Numbers.h"
 
 namespace rw {
@@ -28,13 +29,15 @@ void GearboxForm::FillFromTree(const ConfigTree& tree) {
     tree.GetInt("gearbox.gears", n);
     extraGears.clear();
 
+    const std::vector<std::int32_t> present = NumberedIndices(tree, "gearbox", "gear");
     bool reverseFound = false;
     std::int32_t nextRow = 0;
     // Until a reverse gear turns up the scan looks one index past the count,
     // so a reverse gear just behind the counted ones is still found.
     for (std::int64_t i = 0; i <= (reverseFound ? std::int64_t{n} - 1 : std::int64_t{n}); ++i) {
         const std::string prefix = GearPrefix(i);
-        if (i > kLastScannedIndex && tree.Find(prefix.substr(0, prefix.size() - 1)) == nullptr) {
+        if (i > kLastScannedIndex && (!std::binary_search(present.begin(), present.end(), i) ||
+                                      tree.Find(prefix.substr(0, prefix.size() - 1)) == nullptr)) {
             break;
         }
         Gear gear;

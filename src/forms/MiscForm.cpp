@@ -1,20 +1,15 @@
 #include "forms/MiscForm.h"
 
-#include <algorithm>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 
+#include "forms/NumberedKeys.h"
 #include "tree/Numbers.h"
 
 namespace rw {
 namespace {
 
 constexpr int kWheelCount = 4;
-// Inheritance chains longer than this are cyclic or absurd; the bound only
-// limits how far bar indices are looked for.
-constexpr int kMaxInheritHops = 64;
 
 std::string BarPrefix(std::int64_t index) {
     return NumberedPrefix("antirollbar.arb", index);
@@ -23,47 +18,6 @@ std::string BarPrefix(std::int64_t index) {
 constexpr Key<MiscForm> kKeys[] = {
     {"steer.lock", &MiscForm::steeringLock},
 };
-
-// The index of a child named "arb<digits>", if it is one.
-std::optional<std::int64_t> BarIndex(std::string_view name) {
-    constexpr std::string_view kBar = "arb";
-    if (name.size() <= kBar.size() || name.substr(0, kBar.size()) != kBar) {
-        return std::nullopt;
-    }
-    const std::string_view digits = name.substr(kBar.size());
-    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    const std::optional<std::int32_t> index = ParseIntStrict(digits);
-    if (!index) {
-        return std::nullopt;
-    }
-    return *index;
-}
-
-// One past the highest bar index that a lookup can find, through the block's
-// inheritance as well. The count in the file is untrusted: a huge one must not
-// make the fill walk billions of missing bars.
-std::int64_t BarIndexBound(const ConfigTree& tree) {
-    std::int64_t bound = 0;
-    const TreeNode* node = tree.Find("antirollbar");
-    std::unordered_set<const TreeNode*> seen;
-    for (int hop = 0; node != nullptr && hop < kMaxInheritHops; ++hop) {
-        if (!seen.insert(node).second) {
-            break;
-        }
-        for (const auto& child : node->children) {
-            if (const std::optional<std::int64_t> index = BarIndex(child->name)) {
-                bound = std::max(bound, *index + 1);
-            }
-        }
-        if (node->kind != NodeKind::InheritBlock) {
-            break;
-        }
-        node = tree.Find(node->value);
-    }
-    return bound;
-}
 
 bool JoinsPair(std::int32_t left, std::int32_t right, std::int32_t a, std::int32_t b) {
     return (left == a && right == b) || (left == b && right == a);
@@ -80,9 +34,12 @@ void MiscForm::FillFromTree(const ConfigTree& tree) {
     rearBar = false;
     frontStiffness = 0;
     rearStiffness = 0;
-    // Bars beyond the bound are missing and would be ignored anyway.
-    const std::int64_t bars = std::min<std::int64_t>(count, BarIndexBound(tree));
-    for (std::int64_t b = 0; b < bars; ++b) {
+    // A bar the file does not have reads as joining no wheels, so only the
+    // bars present are looked at, whatever the count claims.
+    for (const std::int32_t b : NumberedIndices(tree, "antirollbar", "arb")) {
+        if (b >= count) {
+            break;
+        }
         const std::string prefix = BarPrefix(b);
         std::int32_t left = 0;
         std::int32_t right = 0;

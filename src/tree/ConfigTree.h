@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "tree/FileAccess.h"
 #include "tree/NodeArena.h"
 #include "tree/NodePtr.h"
 #include "tree/Reporter.h"
@@ -37,6 +38,10 @@ public:
     // Writes the tree to `savePath`, atomically. On failure the file is left
     // untouched, the failure is reported and false is returned.
     bool Save(Reporter& reporter) const;
+    // Hands the bytes that Save writes to `sink` in pieces. A text larger than
+    // a car file may be is refused before any of it is handed over: false,
+    // errno kErrorTooLarge.
+    bool WriteText(const ByteSink& sink) const;
     // The exact bytes that Save writes.
     std::string ToText() const;
 

@@ -2,15 +2,29 @@
 
 #include <cstring>
 
+#include "tree/FileAccess.h"
+
 namespace rw {
+
+std::string FileErrorReason(int errorNumber, bool writing) {
+    switch (errorNumber) {
+        case kErrorNotRegularFile:
+            return "it is no regular file";
+        case kErrorTooLarge:
+            return std::string(writing ? "the text would be" : "it is") + " larger than " +
+                   std::to_string(kMaxCarFileSize >> 20) + " MB, the limit for a car file";
+        default:
+            return std::strerror(errorNumber);
+    }
+}
 
 namespace {
 
-Report FileError(const std::string& path, const char* what, int errorNumber) {
+Report FileError(const std::string& path, const char* what, int errorNumber, bool writing) {
     Report report;
     report.kind = ReportKind::FileError;
-    report.text =
-        "The file \"" + path + "\" could not be " + what + ": " + std::strerror(errorNumber);
+    report.text = "The file \"" + Excerpt(path) + "\" could not be " + what + ": " +
+                  FileErrorReason(errorNumber, writing);
     report.caption = kAppCaption;
     report.icon = MessageIcon::Error;
     return report;
@@ -18,12 +32,24 @@ Report FileError(const std::string& path, const char* what, int errorNumber) {
 
 }  // namespace
 
+std::string Excerpt(std::string_view text) {
+    if (text.size() <= kExcerptLength) {
+        return std::string(text);
+    }
+    // Cut before a character, not inside one, so that UTF-8 stays UTF-8.
+    std::size_t cut = kExcerptLength;
+    for (int back = 0; back < 3 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80; ++back) {
+        --cut;
+    }
+    return std::string(text.substr(0, cut)) + "...";
+}
+
 Report FileReadError(const std::string& path, int errorNumber) {
-    return FileError(path, "read", errorNumber);
+    return FileError(path, "read", errorNumber, false);
 }
 
 Report FileWriteError(const std::string& path, int errorNumber) {
-    return FileError(path, "saved", errorNumber);
+    return FileError(path, "saved", errorNumber, true);
 }
 
 }  // namespace rw

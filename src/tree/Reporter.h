@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace rw {
 
@@ -28,6 +30,16 @@ public:
 // The caption of the editor's own message boxes.
 inline constexpr const char* kAppCaption = "TAVIX Rigwright";
 
+// How much of a file's text a message quotes at most.
+inline constexpr std::size_t kExcerptLength = 200;
+
+// File content or a file name as a message quotes it: at most kExcerptLength
+// bytes, then "...", so that a huge line cannot swamp a message box.
+std::string Excerpt(std::string_view text);
+
+// Why a file could not be read or written, for an errno value or one of the
+// reasons of tree/FileAccess.h.
+std::string FileErrorReason(int errorNumber, bool writing);
 Report FileReadError(const std::string& path, int errorNumber);
 Report FileWriteError(const std::string& path, int errorNumber);
 

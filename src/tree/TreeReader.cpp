@@ -1,13 +1,10 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "tree/ConfigTree.h"
+#include "tree/FileAccess.h"
 
 namespace rw {
 
@@ -24,54 +21,6 @@ std::string_view TrimLine(std::string_view line) {
         --end;
     }
     return line.substr(begin, end - begin);
-}
-
-// Reads the whole file in one go; errno describes a failure.
-bool ReadFile(const std::string& path, std::string& content) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        int error = errno;
-        ::close(fd);
-        errno = error;
-        return false;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        errno = EISDIR;
-        return false;
-    }
-    // Read straight into the string; the size is only a first guess, since
-    // the file may grow or be no regular file at all.
-    std::size_t size = 0;
-    content.resize(S_ISREG(info.st_mode) && info.st_size > 0
-                       ? static_cast<std::size_t>(info.st_size) + 1
-                       : std::size_t{1} << 16);
-    for (;;) {
-        if (size == content.size()) {
-            content.resize(content.size() * 2);
-        }
-        ssize_t count = ::read(fd, content.data() + size, content.size() - size);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            int error = errno;
-            ::close(fd);
-            errno = error;
-            return false;
-        }
-        if (count == 0) {
-            break;
-        }
-        size += static_cast<std::size_t>(count);
-    }
-    content.resize(size);
-    ::close(fd);
-    return true;
 }
 
 // Turns the text of a car file into nodes below `root`. Names and values view
@@ -218,7 +167,7 @@ private:
         if (showErrors) {
             Report report;
             report.kind = ReportKind::UninterpretableLine;
-            report.text = "Cannot interpret value \"" + std::string(pendingName) + "\" on line " +
+            report.text = "Cannot interpret value \"" + Excerpt(pendingName) + "\" on line " +
                           std::to_string(pendingLine);
             report.caption = kAppCaption;
             report.icon = MessageIcon::Exclamation;

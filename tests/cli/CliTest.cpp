@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -83,22 +85,6 @@ TEST_F(CliTest, FormatWritesTheOutputFormAndReportsLinesInOrder) {
     EXPECT_EQ(ReadFile(out), run.out);
 }
 
-TEST_F(CliTest, UnreadableAndUnwritableFilesExitWithTwo) {
-    CliRun missing = Cli({"format", dir + "/missing.ini", "-"});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.out, "");
-    EXPECT_NE(missing.err.find(dir + "/missing.ini: "), std::string::npos);
-    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
-
-    CliRun folder = Cli({"get", dir, "car.wheels"});
-    EXPECT_EQ(folder.status, 2);
-
-    std::string in = Write("in.ini", "a=1\n");
-    CliRun unwritable = Cli({"format", in, dir + "/no/such/folder/out.ini"});
-    EXPECT_EQ(unwritable.status, 2);
-    EXPECT_NE(unwritable.err.find(dir + "/no/such/folder/out.ini: "), std::string::npos);
-}
-
 TEST_F(CliTest, GetFollowsInheritanceAndMissingKeysExitWithOne) {
     std::string in =
         Write("in.ini", "base\n{\n   mass=12\n}\nwheel0~base\n{\n}\nloop~loop\n{\n}\n");
@@ -171,6 +157,91 @@ TEST_F(CliTest, ResaveWritesTheSameBytesToAFileAndToStandardOutput) {
     CliRun refused = Cli({"resave", threeWheels, "-"});
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.out, "");
+}
+
+TEST_F(CliTest, SetRefusesKeysTheFileCannotHoldAndWritesNothing) {
+    std::string in = Write("in.ini", "a=1\n");
+    std::string deep = "k";
+    for (int i = 0; i < 256; ++i) {
+        deep += ".k";
+    }
+    for (const std::string& key :
+         std::vector<std::string>{"", "engine.", "engine..x", ".x", "a{.b", "a.b}", "a=b.c",
+                                  "a~b.c", "a.;b", "a.b\nc", "a. b", "a.b\t", deep}) {
+        CliRun run = Cli({"set", in, key, "v"});
+        EXPECT_EQ(run.status, 2) << key;
+        EXPECT_NE(run.err.find("\" cannot be set: "), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadFile(in), "a=1\n");
+}
+
+// Files that cannot be read or written, or are no car files, are refused
+// before they are read or written, saying why; a target stays as it was.
+TEST_F(CliTest, FileErrorsExitWithTwoAndSayWhy) {
+    std::string fifo = dir + "/fifo.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string huge = Write("huge.ini", "");
+    ASSERT_EQ(::truncate(huge.c_str(), (std::int64_t{256} << 20) + 1), 0);
+    ASSERT_EQ(::symlink("loop2", (dir + "/loop1").c_str()), 0);
+    ASSERT_EQ(::symlink("loop1", (dir + "/loop2").c_str()), 0);
+    std::string in = Write("in.ini", "a=1\n");
+    std::string nested;
+    for (int i = 0; i < 10000; ++i) {
+        nested += "a\n{\n";
+    }
+    std::string deep = Write("deep.ini", nested);
+    std::string old = Write("old.ini", "old");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"format", dir + "/missing.ini", "-"}, "missing.ini: The file \""},
+        {{"check", fifo}, "no regular file"},
+        {{"check", "/dev/zero"}, "no regular file"},
+        {{"check", huge}, "it is larger than 256 MB"},
+        {{"get", dir, "car.wheels"}, "Is a directory"},
+        {{"format", in, dir + "/no/such/folder/out.ini"}, "out.ini\" could not be saved: No such"},
+        {{"format", in, dir + "/loop1"}, "Too many levels of symbolic links"},
+        {{"format", deep, old}, "text would be larger than 256 MB"},
+        {{"format", deep, "-"}, "text would be larger than 256 MB"}};
+    for (const auto& [args, reason] : cases) {
+        CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << reason;
+        EXPECT_NE((run.out + run.err).find(reason), std::string::npos) << run.out << run.err;
+    }
+    EXPECT_EQ(ReadFile(old), "old");
+    struct stat info {};
+    ASSERT_EQ(::lstat((dir + "/loop1").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+TEST_F(CliTest, ReportsQuoteAnExcerptWithControlCharactersEscaped) {
+    std::string in = Write("in.ini", "\x1b[2J" + std::string(1000, 'x') + "\n");
+    EXPECT_EQ(Cli({"format", in, "-"}).err, in + ": Cannot interpret value \"\\x1b[2J" +
+                                                std::string(196, 'x') + "...\" on line 1\n");
+}
+
+TEST_F(CliTest, SaveKeepsSetIdBitsAndLeavesNoTemporaryFile) {
+    std::string in = Write("in.ini", "a=1\n");
+    ASSERT_EQ(::chmod(in.c_str(), 06754), 0);
+    EXPECT_EQ(Cli({"set", in, "a", "2"}).status, 0);
+    struct stat info {};
+    ASSERT_EQ(::stat(in.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 06754u);
+    std::string listing = dir + "/listing";
+    ASSERT_EQ(std::system(("ls -A '" + dir + "' >'" + listing + "'").c_str()), 0);
+    EXPECT_EQ(ReadFile(listing), "in.ini\nlisting\n");
+}
+
+// A full standard output, and a file-size limit that would kill a save
+// halfway, are reported; the save leaves nothing behind.
+TEST_F(CliTest, AFullStandardOutputAndAFileSizeLimitAreReported) {
+    const std::string cli = RIGWRIGHT_CLI;
+    for (auto [command, reason] : std::vector<std::pair<std::string, const char*>>{
+             {cli + " template - >/dev/full", "No space left on device"},
+             {"ulimit -f 4; " + cli + " template '" + dir + "/out.ini'", "File too large"}}) {
+        int status = std::system((command + " 2>'" + dir + "/err'").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << command;
+        EXPECT_NE(ReadFile(dir + "/err").find(reason), std::string::npos) << ReadFile(dir + "/err");
+    }
+    EXPECT_EQ(std::system(("test \"$(ls -A '" + dir + "')\" = err").c_str()), 0);
 }
 
 }  // namespace

@@ -20,13 +20,6 @@
 namespace rw {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 // A car the save-time checks let through.
 std::string CleanCar(const std::string& name = "Test") {
     return "car\r\n{\r\n   name=" + name +
@@ -131,7 +124,7 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
          "a number.\n\nField \"y:\" in \"Centre of Gravity\" on the Body page."},
     };
     const std::string path = Car("stop.ini", CleanCar());
-    const std::string original = ReadFile(path);
+    const std::string original = page_test::FileText(path);
     for (const auto& [typed, message] : cases) {
         SCOPED_TRACE(message);
         MainDialog window(dialogs);
@@ -157,7 +150,7 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
         }
         EXPECT_TRUE(dialogs.fileRequests.empty());
         EXPECT_EQ(CarPathText(window).toStdString(), path);
-        EXPECT_EQ(ReadFile(path), original);
+        EXPECT_EQ(page_test::FileText(path), original);
     }
 }
 
@@ -183,7 +176,7 @@ TEST_F(MainDialogTest, FixedFieldsAndSpunIntegersSave) {
     EXPECT_EQ(tireRate->text(), "1000000");
     Click(window, "saveButton");
     EXPECT_EQ(dialogs.messages.back().text, "Saved.");
-    const ConfigTree saved = page_test::TreeOf(ReadFile(path));
+    const ConfigTree saved = page_test::TreeOf(page_test::FileText(path));
     EXPECT_EQ(page_test::ValueAt(saved, "wheel1.inertia"), "2.5");
     EXPECT_EQ(page_test::ValueAt(saved, "wheel0.tire_rate"), "1000000");
     EXPECT_EQ(page_test::ValueAt(saved, "wheel2.tire_rate"), "0");

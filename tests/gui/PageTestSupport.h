@@ -47,7 +47,7 @@ T* Find(const QWidget& root, const char* name) {
     return child;
 }
 
-inline std::string ReadFile(const std::string& path) {
+inline std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }

@@ -42,7 +42,7 @@ TEST_F(EditorTest, EveryPageShowsItsTexts) {
     for (const std::string& line : shown) {
         lines += line + "\n";
     }
-    EXPECT_EQ(lines, ReadFile(RIGWRIGHT_SOURCE_DIR "/tests/data/page-texts.txt"));
+    EXPECT_EQ(lines, FileText(RIGWRIGHT_SOURCE_DIR "/tests/data/page-texts.txt"));
 }
 
 struct Picker {
@@ -404,7 +404,7 @@ TEST_F(EditorTest, OneEditPerPageReachesItsKeyAndNothingElseChanges) {
         ASSERT_NE(expected.Find(edit.key), nullptr) << edit.key;
         expected.SetString(edit.key, edit.text);
     }
-    EXPECT_EQ(ReadFile(PathOf("edited.ini")), expected.ToText());
+    EXPECT_EQ(FileText(PathOf("edited.ini")), expected.ToText());
 }
 
 }  // namespace

@@ -1,0 +1,278 @@
+#include "tree/FileAccess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <utility>
+
+namespace rw {
+
+namespace {
+
+// As many links as the kernel itself follows before it calls it a loop.
+constexpr int kMaxLinkHops = 40;
+
+// Reads until the end of the file into `content`, which holds a first guess
+// of the size; a file that grows past the limit while it is read is refused.
+int ReadAll(int fd, std::string& content) {
+    std::size_t size = 0;
+    for (;;) {
+        if (size == content.size()) {
+            if (content.size() > kMaxCarFileSize) {
+                return kErrorTooLarge;
+            }
+            content.resize(std::min<std::size_t>(content.size() * 2, kMaxCarFileSize + 1));
+        }
+        ssize_t count = ::read(fd, content.data() + size, content.size() - size);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (count == 0) {
+            content.resize(size);
+            return 0;
+        }
+        size += static_cast<std::size_t>(count);
+    }
+}
+
+std::string DirectoryOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Follows symbolic links, so that saving through a link replaces the file it
+// points to instead of the link. False for a loop (or a chain as long).
+bool ResolveLinks(std::string& path) {
+    for (int hops = 0; hops <= kMaxLinkHops; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return true;
+        }
+        std::string target(PATH_MAX, '\0');
+        ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) {
+            return true;
+        }
+        target.resize(static_cast<std::size_t>(length));
+        if (!target.empty() && target.front() != '/') {
+            target = DirectoryOf(path) + "/" + target;
+        }
+        path = std::move(target);
+    }
+    return false;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        ssize_t count = ::write(fd, data.data(), data.size());
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// While it lives, passing the process's file-size limit fails a write with
+// EFBIG instead of killing the program halfway through a save.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        ::sigaction(SIGXFSZ, &ignore, &previous);
+    }
+    ~FileSizeSignalIgnored() {
+        int error = errno;
+        ::sigaction(SIGXFSZ, &previous, nullptr);
+        errno = error;
+    }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    struct sigaction previous {};
+};
+
+// The temporary file of a save: unnamed where the file system allows, so a
+// save killed halfway leaves nothing behind; else named at once.
+class TempFile {
+public:
+    TempFile(const std::string& folder, const std::string& base)
+        : prefix(folder + "/." + base + ".") {
+        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+            name = prefix + "XXXXXX";
+            fd = ::mkstemp(name.data());
+            if (fd < 0) {
+                name.clear();
+            }
+        }
+    }
+    ~TempFile() {
+        int error = errno;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (!name.empty()) {
+            ::unlink(name.c_str());
+        }
+        errno = error;
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    int Fd() const { return fd; }
+
+    // Gives the file a name, closes it and renames it over the target.
+    bool Replace(const std::string& target) {
+        for (int attempt = 0; name.empty() && attempt < 100; ++attempt) {
+            std::string candidate =
+                prefix + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            std::string self = "/proc/self/fd/" + std::to_string(fd);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) ==
+                0) {
+                name = std::move(candidate);
+            } else if (errno != EEXIST) {
+                return false;
+            }
+        }
+        if (name.empty()) {
+            errno = EEXIST;
+            return false;
+        }
+        int closing = std::exchange(fd, -1);
+        if (::close(closing) != 0 || ::rename(name.c_str(), target.c_str()) != 0) {
+            return false;
+        }
+        name.clear();
+        return true;
+    }
+
+private:
+    std::string prefix;
+    std::string name;
+    int fd = -1;
+};
+
+// The permission bits of a replaced file. Set-user-ID and set-group-ID stay
+// only where the new file has the same owner or group as the old one.
+mode_t KeptMode(int fd, const struct stat& old) {
+    struct stat now {};
+    mode_t mode = old.st_mode & 07777;
+    bool known = ::fstat(fd, &now) == 0;
+    if (!known || now.st_uid != old.st_uid) {
+        mode &= ~S_ISUID;
+    }
+    if (!known || now.st_gid != old.st_gid) {
+        mode &= ~S_ISGID;
+    }
+    return mode;
+}
+
+}  // namespace
+
+bool ReadFile(const std::string& path, std::string& content) {
+    // Without O_NONBLOCK opening a FIFO would wait for a writer forever.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    int error = 0;
+    if (::fstat(fd, &info) != 0) {
+        error = errno;
+    } else if (S_ISDIR(info.st_mode)) {
+        error = EISDIR;
+    } else if (!S_ISREG(info.st_mode)) {
+        error = kErrorNotRegularFile;
+    } else if (static_cast<std::uint64_t>(info.st_size) > kMaxCarFileSize) {
+        error = kErrorTooLarge;
+    } else {
+        // The size is only a first guess, since the file may change meanwhile.
+        content.resize(static_cast<std::size_t>(info.st_size) + 1);
+        error = ReadAll(fd, content);
+    }
+    ::close(fd);
+    if (error != 0) {
+        content.clear();
+        content.shrink_to_fit();
+    }
+    errno = error;
+    return error == 0;
+}
+
+bool WriteBounded(const TextSource& source, const ByteSink& sink) {
+    std::uint64_t total = 0;
+    bool fits = source([&total](std::string_view data) {
+        total += data.size();
+        return total <= kMaxCarFileSize;
+    });
+    if (!fits) {
+        errno = kErrorTooLarge;
+        return false;
+    }
+    return source(sink);
+}
+
+bool SaveAtomically(const std::string& savePath, const TextSource& source) {
+    std::string target = savePath;
+    if (!ResolveLinks(target)) {
+        errno = ELOOP;
+        return false;
+    }
+    struct stat info {};
+    bool exists = ::stat(target.c_str(), &info) == 0;
+    if (!exists && errno != ENOENT) {
+        return false;
+    }
+    if (exists) {
+        if (!S_ISREG(info.st_mode)) {
+            errno = S_ISDIR(info.st_mode) ? EISDIR : kErrorNotRegularFile;
+            return false;
+        }
+        // Checked by hand as well, because renaming would replace a
+        // read-only file, and access() says yes to everything for root.
+        if (::access(target.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0) {
+            errno = EACCES;
+            return false;
+        }
+    }
+    std::size_t slash = target.rfind('/');
+    TempFile temp(DirectoryOf(target), target.substr(slash == std::string::npos ? 0 : slash + 1));
+    const int fd = temp.Fd();
+    if (fd < 0) {
+        return false;
+    }
+    mode_t mode = 0;
+    if (exists) {
+        // The owner first: changing it clears the set-ID bits.
+        [[maybe_unused]] int ignored = ::fchown(fd, info.st_uid, info.st_gid);
+        mode = KeptMode(fd, info);
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    FileSizeSignalIgnored sizeSignal;
+    return ::fchmod(fd, mode) == 0 &&
+           source([fd](std::string_view data) { return WriteAll(fd, data); }) && ::fsync(fd) == 0 &&
+           temp.Replace(target);
+}
+
+}  // namespace rw

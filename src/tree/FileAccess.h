@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace rw {
+
+// The largest car file read or written: far above any real car, small enough
+// that a file picked by mistake cannot exhaust the memory.
+inline constexpr std::uint64_t kMaxCarFileSize = std::uint64_t{256} << 20;
+
+// Reasons of our own, beside errno's, why a file is refused.
+inline constexpr int kErrorNotRegularFile = -1;  // a device, FIFO or socket
+inline constexpr int kErrorTooLarge = -2;        // more than kMaxCarFileSize bytes
+
+// Reads the whole regular file of at most kMaxCarFileSize bytes in one go;
+// errno (or one of the reasons above) describes a failure.
+bool ReadFile(const std::string& path, std::string& content);
+
+// Takes the file's text in pieces; false stops the writing.
+using ByteSink = std::function<bool(std::string_view)>;
+// Hands the whole text of a file to the sink it is given.
+using TextSource = std::function<bool(const ByteSink&)>;
+
+// Runs `source` once to measure it and once more into `sink`, so that a text
+// larger than kMaxCarFileSize is refused (kErrorTooLarge) before any of it
+// reaches the sink.
+bool WriteBounded(const TextSource& source, const ByteSink& sink);
+
+// Writes an unnamed file beside the target, names it just before it is
+// renamed over the target, so a failure or a kill at any point leaves the old
+// file as it was and nothing beside it. errno tells why it failed.
+bool SaveAtomically(const std::string& savePath, const TextSource& source);
+
+}  // namespace rw
