@@ -51,6 +51,8 @@ int EditorApp::Run(int& argc, char** argv) {
     QtDialogs dialogs;
     MainDialog window(dialogs);
     dialogs.SetParent(&window);
+    QObject::connect(&window, &MainDialog::DocumentFileChanged, &window,
+                     [&dialogs](const QString& path) { dialogs.SetStartFolderOf(path); });
     window.show();
     if (startFile) {
         window.LoadAtStart(*startFile);

@@ -9,9 +9,9 @@
 
 #include "document/CarDocument.h"
 #include "forms/FormSet.h"
-#include "shell/PageRegistry.h"
 #include "shell/EditorHost.h"
 #include "shell/GuiPages.h"
+#include "shell/PageRegistry.h"
 
 class QAbstractButton;
 
@@ -55,7 +55,21 @@ public:
     CarDocument& Document() { return document; }
     FormSet& Forms() { return forms; }
 
+signals:
+    // A car file became the document (load, drop, save as): the file dialogs
+    // start in its folder from now on.
+    void DocumentFileChanged(const QString& path);
+
+protected:
+    // One local file dropped on the window loads it as Load would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    void AddShortcuts();
+    // Moves the page tab row's selection by `step`, wrapping around.
+    void StepPageTab(int step);
     void BuildPageTabRow();
     void OnPageTabChanged(int index);
     void SetControlStates(const ControlStates& states);

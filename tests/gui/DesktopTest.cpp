@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <fstream>
+#include <set>
+
+#include "ScriptedDialogs.h"
+#include "shell/MainDialog.h"
+#include "widgets/PageView.h"
+#include "widgets/QtDialogs.h"
+
+namespace rw {
+namespace {
+
+class DesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    void Press(QKeyCombination key) {
+        QTest::keyClick(&window, key.key(), key.keyboardModifiers());
+    }
+    QTabBar* Tabs() { return window.findChild<QTabBar*>("pageTabBar"); }
+    // The title of the modal dialog the key opens, which is then closed.
+    QString ModalTitleAfter(QKeyCombination key) {
+        QString title;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                title = modal->windowTitle();
+                modal->close();
+            }
+        });
+        Press(key);
+        return title;
+    }
+    std::string WriteCar(const char* name) {
+        const std::string path = dir.filePath(name).toStdString();
+        std::ofstream(path, std::ios::binary) << "car\r\n{\r\n   wheels=4\r\n}\r\n";
+        return path;
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    MainDialog window{dialogs};
+};
+
+TEST_F(DesktopTest, ShortcutsPressTheirButtonsAndStepThePageTabs) {
+    // Without a document only Load, New, About and Exit answer.
+    for (QKeyCombination key : {Qt::CTRL | Qt::Key_S, Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+                                Qt::CTRL | Qt::Key_Tab, Qt::ALT | Qt::Key_2}) {
+        Press(key);
+    }
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_EQ(window.SelectedCategory(), PageCategory::Info);
+    dialogs.files = {std::nullopt, std::nullopt};
+    Press(Qt::CTRL | Qt::Key_O);
+    Press(Qt::CTRL | Qt::Key_N);
+    EXPECT_EQ(window.Document().DocumentPath(), "Unsaved");
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_FALSE(dialogs.fileRequests[0].save);
+    EXPECT_TRUE(dialogs.fileRequests[1].save);
+
+    Press(Qt::ALT | Qt::Key_2);
+    EXPECT_EQ(window.SelectedCategory(), PageCategory::Physics);
+    const std::pair<QKeyCombination, int> steps[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+                                                     {Qt::CTRL | Qt::Key_PageDown, 2},
+                                                     {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 1},
+                                                     {Qt::CTRL | Qt::Key_PageUp, 0},
+                                                     {Qt::CTRL | Qt::Key_PageUp, 8},
+                                                     {Qt::CTRL | Qt::Key_Tab, 0}};
+    for (const auto& [key, index] : steps) {
+        Press(key);
+        EXPECT_EQ(Tabs()->currentIndex(), index) << QKeySequence(key).toString().toStdString();
+    }
+    Press(Qt::ALT | Qt::Key_3);
+    EXPECT_EQ(window.SelectedCategory(), PageCategory::Presentation);
+    Press(Qt::ALT | Qt::Key_1);
+    EXPECT_EQ(window.SelectedCategory(), PageCategory::Info);
+
+    EXPECT_EQ(window.findChild<QPushButton*>("saveAsButton")->toolTip(), "Save As (Ctrl+Shift+S)");
+    EXPECT_EQ(ModalTitleAfter(Qt::Key_F1), "About TAVIX Rigwright");
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Press(Qt::CTRL | Qt::Key_Q);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(DesktopTest, DropLoadsOneLocalFileAndRefusesAnythingElse) {
+    const std::string path = WriteCar("dropped.ini");
+    QSignalSpy documentFiles(&window, &MainDialog::DocumentFileChanged);
+    auto drag = [&](QMimeData& data, bool drop) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        if (drop && enter.isAccepted()) {
+            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                               Qt::NoModifier);
+            QApplication::sendEvent(&window, &dropped);
+        }
+        return enter.isAccepted();
+    };
+    QMimeData text, web, two, file;
+    text.setText(QString::fromStdString(path));
+    web.setUrls({QUrl("https://example.com/car.ini")});
+    two.setUrls({QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile("/tmp/b")});
+    file.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    for (QMimeData* refused : {&text, &web, &two}) {
+        EXPECT_FALSE(drag(*refused, true));
+    }
+    EXPECT_FALSE(window.Document().IsOpen());
+    EXPECT_TRUE(drag(file, true));
+    EXPECT_EQ(window.Document().DocumentPath(), path);
+    EXPECT_EQ(window.findChild<QLabel*>("carPathLabel")->text().toStdString(), path);
+    ASSERT_EQ(documentFiles.size(), 1);
+    EXPECT_EQ(documentFiles[0][0].toString().toStdString(), path);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(QtDialogsTest, FileDialogsStartInTheFolderLastUsed) {
+    QtDialogs dialogs;
+    QTemporaryDir first, second;
+    // Opens the dialog, notes its folder and picks `pick`, or cancels.
+    auto startFolder = [&](const QString& pick) {
+        QString folder;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            folder = dialog->directory().absolutePath();
+            dialog->selectFile(pick);
+            // QFileDialog's own accept() is not public.
+            pick.isEmpty() ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
+        });
+        dialogs.ChooseOpenFile("Select an INI File", "Tavix INI Files (*.ini)|*.ini||");
+        return folder;
+    };
+    EXPECT_EQ(startFolder({}), QDir::homePath());
+    dialogs.SetStartFolderOf(first.filePath("car.ini"));
+    EXPECT_EQ(startFolder(second.filePath("other.ini")), QDir(first.path()).absolutePath());
+    EXPECT_EQ(startFolder({}), QDir(second.path()).absolutePath());
+}
+
+}  // namespace
+}  // namespace rw
