@@ -11,9 +11,9 @@
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
+#include "widgets/PageView.h"
 #include "pages/WheelSelector.h"
 #include "shell/MainDialog.h"
-#include "widgets/PageView.h"
 
 namespace rw {
 namespace {

@@ -11,10 +11,10 @@
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "shell/MainDialog.h"
 #include "shell/PageRegistry.h"
-#include "tree/ConfigTree.h"
 #include "widgets/PageView.h"
+#include "shell/MainDialog.h"
+#include "tree/ConfigTree.h"
 
 namespace rw {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "tree/Numbers.h"
 #include "widgets/NumberField.h"
 #include "widgets/NumberFieldRules.h"
+#include "tree/Numbers.h"
 
 namespace rw {
 namespace {
