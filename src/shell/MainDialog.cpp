@@ -10,6 +10,8 @@
 
 #include "shell/AboutDialog.h"
 #include "ui_MainDialog.h"
+#include "widgets/Accessibility.h"
+#include "widgets/CheckedLook.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EnterEscapeFilter.h"
 #include "widgets/PageView.h"
@@ -66,6 +68,7 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
 
     categoryButtons = {ui->infoButton, ui->physicsButton, ui->presentationButton};
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        HighlightWhenChecked(categoryButtons[i]);
         connect(categoryButtons[i], &QAbstractButton::clicked, this,
                 [this, i] { SelectCategory(static_cast<PageCategory>(i)); });
     }
@@ -75,9 +78,11 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
     for (PageView* view : views) {
         if (view) {
             ui->pageStack->addWidget(view);
+            NameStepArrows(view);
         }
     }
     pages.SetViews(views);
+    PlacePagesInTabOrder();
 
     connect(ui->loadButton, &QPushButton::clicked, this,
             [this] { RunDocumentOperation([this] { document.Load(); }); });
@@ -133,6 +138,25 @@ void MainDialog::AddShortcuts() {
     for (const auto& [key, step] : tabKeys) {
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { StepPageTab(step); });
+    }
+}
+
+void MainDialog::PlacePagesInTabOrder() {
+    // Pages join the window after its own controls; Tab should pass through
+    // the page shown between the page tab row and Notepad.
+    QWidget* previous = ui->pageTabBar;
+    for (PageView* view : views) {
+        std::vector<QWidget*> chain;
+        for (QWidget* widget = view ? view->nextInFocusChain() : nullptr;
+             widget != nullptr && view->isAncestorOf(widget); widget = widget->nextInFocusChain()) {
+            chain.push_back(widget);
+        }
+        for (QWidget* widget : chain) {
+            if (widget->focusPolicy() & Qt::TabFocus) {
+                QWidget::setTabOrder(previous, widget);
+                previous = widget;
+            }
+        }
     }
 }
 

@@ -68,6 +68,7 @@ protected:
 
 private:
     void AddShortcuts();
+    void PlacePagesInTabOrder();
     // Moves the page tab row's selection by `step`, wrapping around.
     void StepPageTab(int step);
     void BuildPageTabRow();

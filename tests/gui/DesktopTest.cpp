@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -129,6 +132,70 @@ TEST_F(DesktopTest, DropLoadsOneLocalFileAndRefusesAnythingElse) {
     ASSERT_EQ(documentFiles.size(), 1);
     EXPECT_EQ(documentFiles[0][0].toString().toStdString(), path);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Every interactive control of the window and of every page: its accessible
+// name and its group's name, for any control without a name or with the
+// name of another in the same group.
+void CheckNames(QAccessibleInterface* node, const QString& group, std::set<QString>& groupNames,
+                QStringList& faults) {
+    static const std::set<QAccessible::Role> interactive = {
+        QAccessible::EditableText, QAccessible::SpinBox,     QAccessible::PushButton,
+        QAccessible::CheckBox,     QAccessible::RadioButton, QAccessible::List,
+        QAccessible::ButtonMenu};
+    if (node->state().invisible) {
+        return;
+    }
+    const QString name = node->text(QAccessible::Name);
+    if (interactive.count(node->role())) {
+        if (name.trimmed().isEmpty()) {
+            faults << group + ": nameless " +
+                          (node->object() ? node->object()->objectName() : QString("item"));
+        } else if (!groupNames.insert(name).second) {
+            faults << group + ": twice " + name;
+        }
+    }
+    // Qt keeps items of removed tabs; the tab texts are fixed anyway.
+    if (node->role() == QAccessible::PageTabList) {
+        return;
+    }
+    std::set<QString> innerNames;
+    const bool grouping = node->role() == QAccessible::Grouping;
+    for (int i = 0; i < node->childCount(); ++i) {
+        CheckNames(node->child(i), grouping ? name : group, grouping ? innerNames : groupNames,
+                   faults);
+    }
+}
+
+TEST_F(DesktopTest, EveryControlOfEveryPageHasAnAccessibleName) {
+    dialogs.files = {std::nullopt};
+    window.Document().New();
+    QStringList faults, groups;
+    for (QAbstractButton* category : window.findChildren<QAbstractButton*>(
+             QRegularExpression("^(info|physics|presentation)Button$"))) {
+        category->click();
+        for (int tab = 0; tab < Tabs()->count(); ++tab) {
+            Tabs()->setCurrentIndex(tab);
+            // Tab goes from the tab row into the page shown, not past it.
+            QWidget* next = Tabs()->nextInFocusChain();
+            while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible() ||
+                   !next->isEnabled()) {
+                next = next->nextInFocusChain();
+            }
+            if (!window.ShownPage()->findChildren<QLineEdit*>().isEmpty()) {
+                EXPECT_TRUE(window.ShownPage()->isAncestorOf(next))
+                    << next->objectName().toStdString();
+            }
+            std::set<QString> names;
+            CheckNames(QAccessible::queryAccessibleInterface(&window), Tabs()->tabText(tab), names,
+                       faults);
+        }
+    }
+    for (QGroupBox* group : window.findChildren<QGroupBox*>()) {
+        groups << QAccessible::queryAccessibleInterface(group)->text(QAccessible::Name);
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
+    EXPECT_TRUE(groups.contains("Angle") && groups.contains("Application Centre"));
 }
 
 TEST(QtDialogsTest, FileDialogsStartInTheFolderLastUsed) {
