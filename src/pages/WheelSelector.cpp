@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "widgets/CheckedLook.h"
+#include "widgets/Look.h"
 
 namespace rw {
 

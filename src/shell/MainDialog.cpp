@@ -11,9 +11,9 @@
 #include "shell/AboutDialog.h"
 #include "ui_MainDialog.h"
 #include "widgets/Accessibility.h"
-#include "widgets/CheckedLook.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EnterEscapeFilter.h"
+#include "widgets/Look.h"
 #include "widgets/PageView.h"
 
 // The resources live in a static library; their registration must be asked for.
@@ -79,6 +79,7 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
         if (view) {
             ui->pageStack->addWidget(view);
             NameStepArrows(view);
+            FitNumberFields(view);
         }
     }
     pages.SetViews(views);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -196,6 +197,49 @@ TEST_F(DesktopTest, EveryControlOfEveryPageHasAnAccessibleName) {
     }
     EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
     EXPECT_TRUE(groups.contains("Angle") && groups.contains("Application Centre"));
+}
+
+// In a light and a dark palette the checked category and wheel buttons take
+// the highlight. With RIGWRIGHT_SCREENSHOTS set to a folder, the Wheels page
+// is saved there as light.png and dark.png.
+TEST(LookTest, CheckedButtonsTakeTheHighlightInLightAndDarkPalettes) {
+    const QPalette original = QApplication::palette();
+    const QString originalStyle = QApplication::style()->name();
+    QApplication::setStyle("Fusion");
+    QPalette dark(Qt::white, QColor(53, 53, 53), QColor(80, 80, 80), QColor(25, 25, 25),
+                  QColor(70, 70, 70), Qt::white, Qt::white, QColor(35, 35, 35), QColor(53, 53, 53));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
+    for (const auto& [name, palette] :
+         {std::pair{"light", QApplication::style()->standardPalette()}, std::pair{"dark", dark}}) {
+        QApplication::setPalette(palette);
+        ScriptedDialogs dialogs;
+        MainDialog window(dialogs);
+        window.show();
+        window.LoadAtStart(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini");
+        window.findChild<QPushButton*>("physicsButton")->click();
+        window.findChild<QTabBar*>("pageTabBar")->setCurrentIndex(5);
+        QTest::mouseClick(window.ShownPage()->findChild<QPushButton*>("rightFrontButton"),
+                          Qt::LeftButton);
+        for (const char* button : {"physicsButton", "infoButton", "leftFrontButton",
+                                   "rightFrontButton", "leftRearButton", "rightRearButton"}) {
+            QPushButton* shown = window.ShownPage()->findChild<QPushButton*>(button);
+            shown = shown ? shown : window.findChild<QPushButton*>(button);
+            EXPECT_EQ(shown->palette().color(QPalette::Button),
+                      palette.color(shown->isChecked() ? QPalette::Highlight : QPalette::Button))
+                << name << button;
+        }
+        EXPECT_TRUE(window.ShownPage()->findChild<QPushButton*>("rightFrontButton")->isChecked());
+        if (qEnvironmentVariableIsSet("RIGWRIGHT_SCREENSHOTS")) {
+            window.resize(window.sizeHint());
+            window.grab().save(qEnvironmentVariable("RIGWRIGHT_SCREENSHOTS") + "/" + name + ".png");
+        }
+    }
+    QApplication::setStyle(originalStyle);
+    QApplication::setPalette(original);
 }
 
 TEST(QtDialogsTest, FileDialogsStartInTheFolderLastUsed) {
