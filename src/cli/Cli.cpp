@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* kHelp =
     "usage: rigwright-cli COMMAND ARGS\n"
+    "       rigwright-cli --help | --version\n"
     "\n"
     "  format IN OUT        read IN and write it again in the editor's output form\n"
     "  get FILE KEY         print the value of the dotted KEY (inheritance followed)\n"
@@ -192,6 +193,10 @@ constexpr Command kCommands[] = {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         out << kHelp;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "rigwright-cli " RIGWRIGHT_VERSION "\n";
         return 0;
     }
     const Command* command = nullptr;
