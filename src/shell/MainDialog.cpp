@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -35,7 +36,8 @@ QString DroppedFile(const QMimeData* data) {
         !data->urls().front().isLocalFile()) {
         return {};
     }
-    return data->urls().front().toLocalFile();
+    const QString path = data->urls().front().toLocalFile();
+    return QFileInfo(path).isDir() ? QString() : path;
 }
 
 }  // namespace

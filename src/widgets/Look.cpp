@@ -10,11 +10,14 @@
 namespace rw {
 
 void ShowCheckedState(QAbstractButton* button) {
-    QPalette palette = QApplication::palette(button);
-    if (button->isChecked()) {
-        palette.setColor(QPalette::Button, palette.color(QPalette::Highlight));
-        palette.setColor(QPalette::ButtonText, palette.color(QPalette::HighlightedText));
+    if (!button->isChecked()) {
+        // Back to the inherited palette, which follows theme changes.
+        button->setPalette(QPalette());
+        return;
     }
+    QPalette palette = QApplication::palette(button);
+    palette.setColor(QPalette::Button, palette.color(QPalette::Highlight));
+    palette.setColor(QPalette::ButtonText, palette.color(QPalette::HighlightedText));
     button->setPalette(palette);
 }
 

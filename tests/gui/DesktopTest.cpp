@@ -118,12 +118,13 @@ TEST_F(DesktopTest, DropLoadsOneLocalFileAndRefusesAnythingElse) {
         }
         return enter.isAccepted();
     };
-    QMimeData text, web, two, file;
+    QMimeData text, web, two, folder, file;
     text.setText(QString::fromStdString(path));
     web.setUrls({QUrl("https://example.com/car.ini")});
     two.setUrls({QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile("/tmp/b")});
+    folder.setUrls({QUrl::fromLocalFile(dir.path())});
     file.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-    for (QMimeData* refused : {&text, &web, &two}) {
+    for (QMimeData* refused : {&text, &web, &two, &folder}) {
         EXPECT_FALSE(drag(*refused, true));
     }
     EXPECT_FALSE(window.Document().IsOpen());
