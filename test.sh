@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds from scratch and runs every test: a normal build, a build
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a replay of the
-# fuzz corpus.
+# Sets up, builds from scratch and runs every test: a normal build with the
+# default compiler, a build with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a replay of the fuzz corpus. Both builds
+# treat warnings as errors.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,13 +13,14 @@ export QT_QPA_PLATFORM=offscreen
 
 echo "== Build and test"
 rm -rf build/release
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRIGWRIGHT_WERROR=ON >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
-echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "== Build with clang and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 rm -rf build/sanitize
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRIGWRIGHT_SANITIZE=ON >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug \
+    -DRIGWRIGHT_SANITIZE=ON -DRIGWRIGHT_WERROR=ON >/dev/null
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \

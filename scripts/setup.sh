@@ -6,7 +6,7 @@ packages=(
     cmake g++ make clang libclang-rt-14-dev
     qt6-base-dev libgl-dev
     libgtest-dev googletest libbenchmark-dev libboost-dev
-    locales xvfb xauth
+    locales xvfb xauth hyperfine time
     desktop-file-utils appstream dpkg-dev
 )
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "cli/CarReport.h"
 #include "document/CarDocument.h"
 #include "forms/FormSet.h"
 #include "tree/ConfigTree.h"
@@ -20,6 +21,7 @@ constexpr const char* kHelp =
     "  template OUT         write the template car that New starts from\n"
     "  check FILE...        list what loading and saving each FILE in the editor would report\n"
     "  resave IN OUT        write what the editor saves for IN, unedited, to OUT\n"
+    "  report [--json] FILE print the Calculations page's figures and gearing table\n"
     "\n"
     "OUT may be - for standard output. Reports go to standard error (standard output\n"
     "for check) as lines \"FILE: TEXT\". Exit status: 0 success, 1 missing key (get) or\n"
@@ -177,6 +179,24 @@ int Resave(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return WriteTree(*tree, args[2], out, err) ? 0 : 2;
 }
 
+int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::optional<ReportRequest> request =
+        ParseReportArgs(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (!request) {
+        err << kHelp;
+        return 2;
+    }
+    LineReporter reporter(err, request->file);
+    FormSet forms;
+    CarDocument document(reporter, forms);
+    if (LoadAndStore(document, forms, request->file) == nullptr) {
+        return 2;
+    }
+    forms.Figures().Recalculate(forms);
+    PrintReport(forms.Figures(), request->json, out);
+    return out ? 0 : 2;
+}
+
 struct Command {
     const char* name;
     std::size_t minArgs;
@@ -198,6 +218,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (args.size() == 1 && args[0] == "--version") {
         out << "rigwright-cli " RIGWRIGHT_VERSION "\n";
         return 0;
+    }
+    // report checks its own arguments: FILE and an optional --json.
+    if (!args.empty() && args[0] == "report") {
+        return RunReport(args, out, err);
     }
     const Command* command = nullptr;
     for (const Command& candidate : kCommands) {

@@ -1,38 +1,10 @@
 #pragma once
 
-#include <array>
-
+#include "document/Pages.h"
 #include "document/SaveCheck.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
-
-// The thirteen pages that exchange values with the tree.
-enum class PageId {
-    General,
-    Body,
-    Engine,
-    Gearbox,
-    Driveline,
-    Misc,
-    Wheels,
-    Suspension,
-    Aero,
-    CarModels,
-    Sounds,
-    WheelModels,
-    OtherModels,
-};
-
-inline constexpr std::array<PageId, 13> kFillOrder = {
-    PageId::General, PageId::Body,        PageId::Engine,     PageId::Gearbox, PageId::Driveline,
-    PageId::Wheels,  PageId::Suspension,  PageId::Misc,       PageId::Aero,    PageId::CarModels,
-    PageId::Sounds,  PageId::WheelModels, PageId::OtherModels};
-
-inline constexpr std::array<PageId, 13> kStoreOrder = {
-    PageId::General,    PageId::Body,        PageId::Engine,     PageId::Gearbox, PageId::Driveline,
-    PageId::Suspension, PageId::Misc,        PageId::Wheels,     PageId::Aero,    PageId::CarModels,
-    PageId::Sounds,     PageId::WheelModels, PageId::OtherModels};
 
 // What the car document needs from the pages: the editor implements it with
 // its page widgets, the command line with the bare forms.

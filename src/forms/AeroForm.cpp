@@ -10,13 +10,32 @@ namespace rw {
 
 namespace {
 
-std::string WingBlock(std::size_t index) {
-    return "aero.wing" + FormatInt(static_cast<std::int32_t>(index));
+std::string WingPrefix(std::size_t index) {
+    return NumberedPrefix("aero.wing", static_cast<std::int64_t>(index));
 }
 
-std::string WingPrefix(std::size_t index) {
-    return WingBlock(index) + ".";
+std::string WingBlock(std::size_t index) {
+    std::string block = WingPrefix(index);
+    block.pop_back();
+    return block;
 }
+
+constexpr Key<AeroForm> kKeys[] = {
+    {"aero.body.cx", &AeroForm::cx},
+    {"aero.body.area", &AeroForm::area},
+};
+
+constexpr Key<Wing> kWingKeys[] = {
+    {"name", &Wing::name},
+    {"span", &Wing::span},
+    {"cord", &Wing::cord},
+    {"angle", &Wing::angle},
+    {"angle_offset", &Wing::angleOffset},
+    {"coeff_drag", &Wing::coeffDrag},
+    {"coeff_down", &Wing::coeffDown},
+};
+// Each wing's application centre is one text of three numbers.
+constexpr const char* kCenterKey = "center";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -52,8 +71,7 @@ AeroForm::AeroForm() {
 
 void AeroForm::FillFromTree(const ConfigTree& tree) {
     wings.clear();
-    tree.GetFloat("aero.body.cx", cx);
-    tree.GetFloat("aero.body.area", area);
+    FillKeys(tree, Keys(), *this);
     std::int32_t count = 0;
     tree.GetInt("aero.wings", count);
     std::size_t wingCount = count > 0 ? static_cast<std::size_t>(count) : 0;
@@ -70,15 +88,9 @@ void AeroForm::FillFromTree(const ConfigTree& tree) {
     for (std::size_t j = 0; j < wingCount; ++j) {
         const std::string prefix = WingPrefix(j);
         Wing& wing = wings[j];
-        tree.GetString(prefix + "name", wing.name);
-        tree.GetFloat(prefix + "span", wing.span);
-        tree.GetFloat(prefix + "cord", wing.cord);
-        tree.GetFloat(prefix + "angle", wing.angle);
-        tree.GetFloat(prefix + "angle_offset", wing.angleOffset);
-        tree.GetFloat(prefix + "coeff_drag", wing.coeffDrag);
-        tree.GetFloat(prefix + "coeff_down", wing.coeffDown);
+        FillKeys(tree, WingKeys(), wing, prefix);
         std::string center;
-        tree.GetString(prefix + "center", center);
+        tree.GetString(prefix + kCenterKey, center);
         const std::array<float, 3> point = ScanCenter(center);
         wing.x = point[0];
         wing.y = point[1];
@@ -89,21 +101,21 @@ void AeroForm::FillFromTree(const ConfigTree& tree) {
 }
 
 void AeroForm::StoreToTree(ConfigTree& tree) const {
-    tree.SetFloat("aero.body.cx", cx);
-    tree.SetFloat("aero.body.area", area);
+    StoreKeys(tree, Keys(), *this);
     tree.SetInt("aero.wings", static_cast<std::int32_t>(wings.size()));
     for (std::size_t j = 0; j < wings.size(); ++j) {
         const std::string prefix = WingPrefix(j);
-        const Wing& wing = wings[j];
-        tree.SetString(prefix + "name", wing.name);
-        tree.SetFloat(prefix + "span", wing.span);
-        tree.SetFloat(prefix + "cord", wing.cord);
-        tree.SetFloat(prefix + "angle", wing.angle);
-        tree.SetFloat(prefix + "angle_offset", wing.angleOffset);
-        tree.SetFloat(prefix + "coeff_drag", wing.coeffDrag);
-        tree.SetFloat(prefix + "coeff_down", wing.coeffDown);
-        tree.SetString(prefix + "center", FormatCenter(wing));
+        StoreKeys(tree, WingKeys(), wings[j], prefix);
+        tree.SetString(prefix + kCenterKey, FormatCenter(wings[j]));
     }
+}
+
+KeyTable<AeroForm> AeroForm::Keys() {
+    return kKeys;
+}
+
+KeyTable<Wing> AeroForm::WingKeys() {
+    return kWingKeys;
 }
 
 bool AeroForm::HasSelection() const {

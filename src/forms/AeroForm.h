@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -48,6 +49,11 @@ public:
     void FillFromTree(const ConfigTree& tree);
     // Writes the wings under aero.wing0 upward in table order.
     void StoreToTree(ConfigTree& tree) const;
+    // The body keys, in store order; the wing count follows from the table.
+    static KeyTable<AeroForm> Keys();
+    // The keys of each wing below "aero.wing<index>.", in store order; the
+    // "center" text after them joins x, y and z.
+    static KeyTable<Wing> WingKeys();
 
     // Shows the wing at a table index in the edit form; an index outside the
     // table selects nothing.

@@ -2,34 +2,35 @@
 
 namespace rw {
 
+namespace {
+
+constexpr Key<BodyForm> kKeys[] = {
+    {"car.cg.x", &BodyForm::cgX},
+    {"car.cg.y", &BodyForm::cgY},
+    {"car.cg.z", &BodyForm::cgZ},
+    {"body.mass", &BodyForm::mass},
+    {"body.width", &BodyForm::width},
+    {"body.length", &BodyForm::length},
+    {"body.height", &BodyForm::height},
+    {"body.inertia.x", &BodyForm::inertiaX},
+    {"body.inertia.y", &BodyForm::inertiaY},
+    {"body.inertia.z", &BodyForm::inertiaZ},
+    {"body.restitution_coeff", &BodyForm::restitution},
+    {"body.manual_box", &BodyForm::manualBox},
+};
+
+}  // namespace
+
+KeyTable<BodyForm> BodyForm::Keys() {
+    return kKeys;
+}
+
 void BodyForm::FillFromTree(const ConfigTree& tree) {
-    tree.GetFloat("body.mass", mass);
-    tree.GetFloat("body.width", width);
-    tree.GetFloat("body.length", length);
-    tree.GetFloat("body.height", height);
-    tree.GetFloat("car.cg.x", cgX);
-    tree.GetFloat("car.cg.y", cgY);
-    tree.GetFloat("car.cg.z", cgZ);
-    tree.GetFloat("body.inertia.x", inertiaX);
-    tree.GetFloat("body.inertia.y", inertiaY);
-    tree.GetFloat("body.inertia.z", inertiaZ);
-    tree.GetFloat("body.restitution_coeff", restitution);
-    tree.GetBool("body.manual_box", manualBox);
+    FillKeys(tree, Keys(), *this);
 }
 
 void BodyForm::StoreToTree(ConfigTree& tree) {
-    tree.SetFloat("car.cg.x", cgX);
-    tree.SetFloat("car.cg.y", cgY);
-    tree.SetFloat("car.cg.z", cgZ);
-    tree.SetFloat("body.mass", mass);
-    tree.SetFloat("body.width", width);
-    tree.SetFloat("body.length", length);
-    tree.SetFloat("body.height", height);
-    tree.SetFloat("body.inertia.x", inertiaX);
-    tree.SetFloat("body.inertia.y", inertiaY);
-    tree.SetFloat("body.inertia.z", inertiaZ);
-    tree.SetFloat("body.restitution_coeff", restitution);
-    tree.SetBool("body.manual_box", manualBox);
+    StoreKeys(tree, Keys(), *this);
 }
 
 }  // namespace rw

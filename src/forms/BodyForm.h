@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -10,6 +11,8 @@ class BodyForm {
 public:
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
+    // The keys this form fills and stores, in store order.
+    static KeyTable<BodyForm> Keys();
 
     float width = 0.0f;
     float length = 0.0f;

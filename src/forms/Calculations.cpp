@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "forms/FormSet.h"
 #include "forms/FormatFixed.h"
 
 namespace rw {
@@ -45,6 +46,13 @@ void Calculations::Recalculate(float cgZ,
     wheelbase = std::move(texts.wheelbase);
     frontTrack = std::move(texts.frontTrack);
     rearTrack = std::move(texts.rearTrack);
+}
+
+void Calculations::Recalculate(const FormSet& forms) {
+    Recalculate(forms.Body().cgZ, forms.Suspension().suspensions);
+    gearing = ComputeGearing(forms.Engine(), forms.Gearbox(), forms.Driveline(), forms.Wheels());
+    topView = ComputeTopView(forms.Body(), forms.Wheels(), forms.Suspension(),
+                             {frontWeightDistribution, wheelbase, frontTrack, rearTrack});
 }
 
 }  // namespace rw

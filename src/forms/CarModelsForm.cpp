@@ -6,26 +6,31 @@
 
 namespace rw {
 
+namespace {
+
+constexpr Key<CarModelsForm> kKeys[] = {
+    {"body.model.file", &CarModelsForm::body},
+    {"body.model_incar.file", &CarModelsForm::inCar},
+    {"body.model_braking_l.file", &CarModelsForm::brakes},
+    {"body.model_light_l.file", &CarModelsForm::lights},
+    {"car.shadow.texture", &CarModelsForm::texture},
+    {"car.shadow.length", &CarModelsForm::shadowLength},
+    {"car.shadow.width", &CarModelsForm::shadowWidth},
+    {"car.shadow.offset", &CarModelsForm::shadowOffset},
+};
+
+}  // namespace
+
+KeyTable<CarModelsForm> CarModelsForm::Keys() {
+    return kKeys;
+}
+
 void CarModelsForm::FillFromTree(const ConfigTree& tree) {
-    tree.GetString("body.model.file", body);
-    tree.GetString("body.model_incar.file", inCar);
-    tree.GetString("body.model_braking_l.file", brakes);
-    tree.GetString("body.model_light_l.file", lights);
-    tree.GetString("car.shadow.texture", texture);
-    tree.GetFloat("car.shadow.length", shadowLength);
-    tree.GetFloat("car.shadow.width", shadowWidth);
-    tree.GetFloat("car.shadow.offset", shadowOffset);
+    FillKeys(tree, Keys(), *this);
 }
 
 void CarModelsForm::StoreToTree(ConfigTree& tree) {
-    tree.SetString("body.model.file", body);
-    tree.SetString("body.model_incar.file", inCar);
-    tree.SetString("body.model_braking_l.file", brakes);
-    tree.SetString("body.model_light_l.file", lights);
-    tree.SetString("car.shadow.texture", texture);
-    tree.SetFloat("car.shadow.length", shadowLength);
-    tree.SetFloat("car.shadow.width", shadowWidth);
-    tree.SetFloat("car.shadow.offset", shadowOffset);
+    StoreKeys(tree, Keys(), *this);
 }
 
 void CarModelsForm::Pick(Field field, std::string_view chosenPath) {

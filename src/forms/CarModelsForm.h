@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -15,6 +16,8 @@ public:
 
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
+    // The keys this form fills and stores, in store order.
+    static KeyTable<CarModelsForm> Keys();
 
     // Keeps only the picked file's name in the field.
     void Pick(Field field, std::string_view chosenPath);

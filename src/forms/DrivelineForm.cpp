@@ -4,13 +4,34 @@
 
 namespace rw {
 
+namespace {
+
+constexpr Key<DrivelineForm> kKeys[] = {
+    {"differential.type", &DrivelineForm::type},
+    {"differential.ratio", &DrivelineForm::ratio},
+    {"differential.locking_coeff", &DrivelineForm::lockingCoeff},
+    {"differential.clutches", &DrivelineForm::clutches},
+    {"differential.clutch_factor", &DrivelineForm::clutchFactor},
+    {"differential.power_angle", &DrivelineForm::powerAngle},
+    {"differential.coast_angle", &DrivelineForm::coastAngle},
+    {"clutch.max_torque", &DrivelineForm::maxTorque},
+};
+
+}  // namespace
+
+KeyTable<DrivelineForm> DrivelineForm::Keys() {
+    return kKeys;
+}
+
 void DrivelineForm::FillFromTree(const ConfigTree& tree) {
+    FillKeys(tree, Keys(), *this);
+
     drive = Drive::Undecided;
     std::array<bool, 4> powered{};
-    tree.GetBool("wheel0.powered", powered[0]);
-    tree.GetBool("wheel1.powered", powered[1]);
-    tree.GetBool("wheel2.powered", powered[2]);
-    tree.GetBool("wheel3.powered", powered[3]);
+    for (std::size_t wheel = 0; wheel < powered.size(); ++wheel) {
+        tree.GetBool(NumberedPrefix("wheel", static_cast<std::int64_t>(wheel)) + "powered",
+                     powered[wheel]);
+    }
     if (powered[0] && powered[1]) {
         drive = Drive::Fwd;
     }
@@ -18,14 +39,6 @@ void DrivelineForm::FillFromTree(const ConfigTree& tree) {
     if (powered[2] && powered[3]) {
         drive = Drive::Rwd;
     }
-
-    tree.GetInt("differential.type", type);
-    tree.GetFloat("differential.ratio", ratio);
-    tree.GetInt("differential.locking_coeff", lockingCoeff);
-    tree.GetInt("differential.clutches", clutches);
-    tree.GetFloat("differential.clutch_factor", clutchFactor);
-    tree.GetInt("differential.power_angle", powerAngle);
-    tree.GetInt("differential.coast_angle", coastAngle);
 
     std::int32_t output0 = 0;
     std::int32_t output1 = 0;
@@ -40,22 +53,14 @@ void DrivelineForm::FillFromTree(const ConfigTree& tree) {
             drive = Drive::Undecided;
         }
     }
-
-    tree.GetFloat("clutch.max_torque", maxTorque);
 }
 
 void DrivelineForm::StoreToTree(ConfigTree& tree) {
-    tree.SetInt("differential.type", type);
-    tree.SetFloat("differential.ratio", ratio);
-    tree.SetInt("differential.locking_coeff", lockingCoeff);
-    tree.SetInt("differential.clutches", clutches);
-    tree.SetFloat("differential.clutch_factor", clutchFactor);
-    tree.SetInt("differential.power_angle", powerAngle);
-    tree.SetInt("differential.coast_angle", coastAngle);
+    // The outputs land in the differential block whichever comes first.
+    StoreKeys(tree, Keys(), *this);
     const bool rear = drive == Drive::Rwd;
     tree.SetInt("differential.output0", rear ? 2 : 0);
     tree.SetInt("differential.output1", rear ? 3 : 1);
-    tree.SetFloat("clutch.max_torque", maxTorque);
 }
 
 auto DrivelineForm::Enables() const -> struct Enables {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -22,6 +23,8 @@ public:
     // The output pair, when both keys exist, overrides the powered flags.
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
+    // The keys this form fills and stores, in store order.
+    static KeyTable<DrivelineForm> Keys();
 
     // Only the fields of the chosen differential type are editable; a type
     // outside 0 to 2 enables none of them.

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -25,6 +26,8 @@ public:
     void FillFromTree(const ConfigTree& tree);
     // "Start Stalled" is stored as set only together with "Starter Motor".
     void StoreToTree(ConfigTree& tree);
+    // The keys this form fills and stores, in store order.
+    static KeyTable<EngineForm> Keys();
 
     Enables Enables() const;
     // Keeps only the picked file's name; the curve is found next to the car.

@@ -2,73 +2,40 @@
 
 namespace rw {
 
-namespace {
-
-// Calls `action` with the form that belongs to a page.
-template <typename Set, typename Action>
-void WithForm(Set& set, PageId page, Action&& action) {
-    switch (page) {
-        case PageId::General:
-            action(set.General());
-            break;
-        case PageId::Body:
-            action(set.Body());
-            break;
-        case PageId::Engine:
-            action(set.Engine());
-            break;
-        case PageId::Gearbox:
-            action(set.Gearbox());
-            break;
-        case PageId::Driveline:
-            action(set.Driveline());
-            break;
-        case PageId::Misc:
-            action(set.Misc());
-            break;
-        case PageId::Wheels:
-            action(set.Wheels());
-            break;
-        case PageId::Suspension:
-            action(set.Suspension());
-            break;
-        case PageId::Aero:
-            action(set.Aero());
-            break;
-        case PageId::CarModels:
-            action(set.CarModels());
-            break;
-        case PageId::Sounds:
-            action(set.Sounds());
-            break;
-        case PageId::WheelModels:
-            action(set.WheelModels());
-            break;
-        case PageId::OtherModels:
-            action(set.OtherModels());
-            break;
+template <typename Action>
+void FormSet::WithForm(PageId page, Action&& action) {
+    [&]<std::size_t... index>(std::index_sequence<index...>) {
+        ((index == PageIndex(page) ? action(std::get<index>(forms)) : void()), ...);
     }
+    (std::make_index_sequence<kPageCount>{});
 }
-
-}  // namespace
 
 FormSet::FormSet() {
     // The Ackermann value is stored before the Wheels form stores, so it
     // follows the steering flags as edited, not as last saved.
-    misc.isSteering = [this](int wheel) { return wheels.IsSteering(wheel); };
+    Misc().isSteering = [this](int wheel) { return Wheels().IsSteering(wheel); };
 }
 
 void FormSet::FillFromTree(PageId page, const ConfigTree& tree) {
-    WithForm(*this, page, [&tree](auto& form) { form.FillFromTree(tree); });
+    WithForm(page, [&tree](auto& form) {
+        if constexpr (requires { form.FillFromTree(tree); }) {
+            form.FillFromTree(tree);
+        }
+    });
 }
 
 void FormSet::StoreToTree(PageId page, ConfigTree& tree) {
-    WithForm(*this, page, [&tree](auto& form) { form.StoreToTree(tree); });
+    WithForm(page, [&tree](auto& form) {
+        if constexpr (requires { form.StoreToTree(tree); }) {
+            form.StoreToTree(tree);
+        }
+    });
 }
 
 void FormSet::EnableFields(bool /*enabled*/) {}
 
 SaveCheckValues FormSet::CheckValues() const {
+    const EngineForm& engine = Engine();
     SaveCheckValues values;
     values.maxRpm = engine.maxRpm;
     values.idleRpm = engine.idleRpm;
@@ -79,12 +46,12 @@ SaveCheckValues FormSet::CheckValues() const {
     values.shiftDownRpm = engine.shiftDownRpm;
     values.curveTorque = engine.curveTorque;
     values.brakingCoeff = engine.brakingCoeff;
-    values.id = general.id;
-    values.version = general.version;
-    values.differentialRatio = driveline.ratio;
-    values.reverseRatio = gearbox.reverseRatio;
+    values.id = General().id;
+    values.version = General().version;
+    values.differentialRatio = Driveline().ratio;
+    values.reverseRatio = Gearbox().reverseRatio;
     for (int i = 0; i < kWheelCount; ++i) {
-        const SuspensionValues& susp = suspension.suspensions[i];
+        const SuspensionValues& susp = Suspension().suspensions[i];
         values.suspensions[i].minLength = susp.minLength;
         values.suspensions[i].maxLength = susp.maxLength;
         values.suspensions[i].restLength = susp.restLength;
@@ -105,7 +72,7 @@ void FormSet::StoreAll(ConfigTree& tree) {
 }
 
 void FormSet::Recalculate() {
-    figures.Recalculate(body.cgZ, suspension.suspensions);
+    Figures().Recalculate(Body().cgZ, Suspension().suspensions);
 }
 
 }  // namespace rw

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <tuple>
+#include <utility>
+
 #include "document/PageProtocol.h"
 #include "document/SaveCheck.h"
 #include "forms/AeroForm.h"
@@ -20,9 +23,9 @@
 
 namespace rw {
 
-// The thirteen data forms and the calculated figures of one editor, driven by
-// the car document through the page protocol. The command line runs the car
-// document on it directly; the editor's pages are views over these forms.
+// The forms of one editor, one per page, driven by the car document through
+// the page protocol. The command line runs the car document on it directly;
+// the editor's pages are views over these forms.
 class FormSet : public PageProtocol {
 public:
     FormSet();
@@ -44,51 +47,56 @@ public:
     // form's working copy, edits not yet stored included.
     void Recalculate();
 
-    GeneralForm& General() { return general; }
-    BodyForm& Body() { return body; }
-    EngineForm& Engine() { return engine; }
-    GearboxForm& Gearbox() { return gearbox; }
-    DrivelineForm& Driveline() { return driveline; }
-    MiscForm& Misc() { return misc; }
-    WheelsForm& Wheels() { return wheels; }
-    SuspensionForm& Suspension() { return suspension; }
-    AeroForm& Aero() { return aero; }
-    CarModelsForm& CarModels() { return carModels; }
-    SoundsForm& Sounds() { return sounds; }
-    WheelModelsForm& WheelModels() { return wheelModels; }
-    OtherModelsForm& OtherModels() { return otherModels; }
-    Calculations& Figures() { return figures; }
+    template <PageId page>
+    auto& Form() {
+        return std::get<PageIndex(page)>(forms);
+    }
+    template <PageId page>
+    const auto& Form() const {
+        return std::get<PageIndex(page)>(forms);
+    }
 
-    const GeneralForm& General() const { return general; }
-    const BodyForm& Body() const { return body; }
-    const EngineForm& Engine() const { return engine; }
-    const GearboxForm& Gearbox() const { return gearbox; }
-    const DrivelineForm& Driveline() const { return driveline; }
-    const MiscForm& Misc() const { return misc; }
-    const WheelsForm& Wheels() const { return wheels; }
-    const SuspensionForm& Suspension() const { return suspension; }
-    const AeroForm& Aero() const { return aero; }
-    const CarModelsForm& CarModels() const { return carModels; }
-    const SoundsForm& Sounds() const { return sounds; }
-    const WheelModelsForm& WheelModels() const { return wheelModels; }
-    const OtherModelsForm& OtherModels() const { return otherModels; }
-    const Calculations& Figures() const { return figures; }
+    GeneralForm& General() { return Form<PageId::General>(); }
+    BodyForm& Body() { return Form<PageId::Body>(); }
+    EngineForm& Engine() { return Form<PageId::Engine>(); }
+    GearboxForm& Gearbox() { return Form<PageId::Gearbox>(); }
+    DrivelineForm& Driveline() { return Form<PageId::Driveline>(); }
+    MiscForm& Misc() { return Form<PageId::Misc>(); }
+    WheelsForm& Wheels() { return Form<PageId::Wheels>(); }
+    SuspensionForm& Suspension() { return Form<PageId::Suspension>(); }
+    AeroForm& Aero() { return Form<PageId::Aero>(); }
+    Calculations& Figures() { return Form<PageId::Calculations>(); }
+    CarModelsForm& CarModels() { return Form<PageId::CarModels>(); }
+    WheelModelsForm& WheelModels() { return Form<PageId::WheelModels>(); }
+    OtherModelsForm& OtherModels() { return Form<PageId::OtherModels>(); }
+    SoundsForm& Sounds() { return Form<PageId::Sounds>(); }
+
+    const GeneralForm& General() const { return Form<PageId::General>(); }
+    const BodyForm& Body() const { return Form<PageId::Body>(); }
+    const EngineForm& Engine() const { return Form<PageId::Engine>(); }
+    const GearboxForm& Gearbox() const { return Form<PageId::Gearbox>(); }
+    const DrivelineForm& Driveline() const { return Form<PageId::Driveline>(); }
+    const MiscForm& Misc() const { return Form<PageId::Misc>(); }
+    const WheelsForm& Wheels() const { return Form<PageId::Wheels>(); }
+    const SuspensionForm& Suspension() const { return Form<PageId::Suspension>(); }
+    const AeroForm& Aero() const { return Form<PageId::Aero>(); }
+    const Calculations& Figures() const { return Form<PageId::Calculations>(); }
+    const CarModelsForm& CarModels() const { return Form<PageId::CarModels>(); }
+    const WheelModelsForm& WheelModels() const { return Form<PageId::WheelModels>(); }
+    const OtherModelsForm& OtherModels() const { return Form<PageId::OtherModels>(); }
+    const SoundsForm& Sounds() const { return Form<PageId::Sounds>(); }
 
 private:
-    GeneralForm general;
-    BodyForm body;
-    EngineForm engine;
-    GearboxForm gearbox;
-    DrivelineForm driveline;
-    MiscForm misc;
-    WheelsForm wheels;
-    SuspensionForm suspension;
-    AeroForm aero;
-    CarModelsForm carModels;
-    SoundsForm sounds;
-    WheelModelsForm wheelModels;
-    OtherModelsForm otherModels;
-    Calculations figures;
+    // Calls `action` with the form of a page.
+    template <typename Action>
+    void WithForm(PageId page, Action&& action);
+
+    // One form per page, in the order of PageId.
+    std::tuple<GeneralForm, BodyForm, EngineForm, GearboxForm, DrivelineForm, MiscForm, WheelsForm,
+               SuspensionForm, AeroForm, Calculations, CarModelsForm, WheelModelsForm,
+               OtherModelsForm, SoundsForm>
+        forms;
+    static_assert(std::tuple_size_v<decltype(forms)> == kPageCount);
 };
 
 }  // namespace rw

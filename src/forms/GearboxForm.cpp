@@ -13,8 +13,13 @@ namespace {
 constexpr std::int64_t kLastScannedIndex = 7;
 
 std::string GearPrefix(std::int64_t index) {
-    return "gearbox.gear" + FormatInt(static_cast<std::int32_t>(index)) + ".";
+    return NumberedPrefix("gearbox.gear", index);
 }
+
+constexpr Key<GearboxForm::Gear> kGearKeys[] = {
+    {"ratio", &GearboxForm::Gear::ratio},
+    {"inertia", &GearboxForm::Gear::inertia},
+};
 
 }  // namespace
 
@@ -81,10 +86,12 @@ void GearboxForm::StoreToTree(ConfigTree& tree) {
                 gear = extraGears[static_cast<std::size_t>(forward - kRowCount)];
             }
         }
-        const std::string prefix = GearPrefix(i);
-        tree.SetFloat(prefix + "ratio", gear.ratio);
-        tree.SetFloat(prefix + "inertia", gear.inertia);
+        StoreKeys(tree, GearKeys(), gear, GearPrefix(i));
     }
+}
+
+KeyTable<GearboxForm::Gear> GearboxForm::GearKeys() {
+    return kGearKeys;
 }
 
 auto GearboxForm::Enables() const -> struct Enables {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -29,6 +30,9 @@ public:
     void FillFromTree(const ConfigTree& tree);
     // With a reverse gear it is written first and the forward gears follow it.
     void StoreToTree(ConfigTree& tree);
+    // The keys of each gear below "gearbox.gear<index>.", in store order; the
+    // gear count is derived from the rows.
+    static KeyTable<Gear> GearKeys();
 
     Enables Enables() const;
 

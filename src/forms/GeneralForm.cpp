@@ -2,22 +2,26 @@
 
 namespace rw {
 
+namespace {
+
+constexpr Key<GeneralForm> kKeys[] = {
+    {"car.name", &GeneralForm::name},      {"car.year", &GeneralForm::year},
+    {"car.id", &GeneralForm::id},          {"car.credits", &GeneralForm::credits},
+    {"car.comments", &GeneralForm::notes}, {"car.version", &GeneralForm::version},
+};
+
+}  // namespace
+
+KeyTable<GeneralForm> GeneralForm::Keys() {
+    return kKeys;
+}
+
 void GeneralForm::FillFromTree(const ConfigTree& tree) {
-    tree.GetString("car.name", name);
-    tree.GetString("car.year", year);
-    tree.GetString("car.credits", credits);
-    tree.GetString("car.comments", notes);
-    tree.GetString("car.id", id);
-    tree.GetString("car.version", version);
+    FillKeys(tree, Keys(), *this);
 }
 
 void GeneralForm::StoreToTree(ConfigTree& tree) {
-    tree.SetString("car.name", name);
-    tree.SetString("car.year", year);
-    tree.SetString("car.id", id);
-    tree.SetString("car.credits", credits);
-    tree.SetString("car.comments", notes);
-    tree.SetString("car.version", version);
+    StoreKeys(tree, Keys(), *this);
     tree.SetInt("car.wheels", 4);
 }
 

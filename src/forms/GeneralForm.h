@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -13,6 +14,8 @@ public:
     void FillFromTree(const ConfigTree& tree);
     // Also writes the wheel count, which is 4 for every car the editor accepts.
     void StoreToTree(ConfigTree& tree);
+    // The keys this form fills and stores, in store order.
+    static KeyTable<GeneralForm> Keys();
 
     std::string name;
     std::string year;

@@ -17,12 +17,12 @@ constexpr int kWheelCount = 4;
 constexpr int kMaxInheritHops = 64;
 
 std::string BarPrefix(std::int64_t index) {
-    return "antirollbar.arb" + FormatInt(static_cast<std::int32_t>(index)) + ".";
+    return NumberedPrefix("antirollbar.arb", index);
 }
 
-std::string WheelKey(int wheel, std::string_view key) {
-    return "wheel" + FormatInt(wheel) + "." + std::string(key);
-}
+constexpr Key<MiscForm> kKeys[] = {
+    {"steer.lock", &MiscForm::steeringLock},
+};
 
 // The index of a child named "arb<digits>", if it is one.
 std::optional<std::int64_t> BarIndex(std::string_view name) {
@@ -74,7 +74,7 @@ bool JoinsPair(std::int32_t left, std::int32_t right, std::int32_t a, std::int32
 void MiscForm::FillFromTree(const ConfigTree& tree) {
     std::int32_t count = 0;
     tree.GetInt("antirollbar.count", count);
-    tree.GetInt("steer.lock", steeringLock);
+    FillKeys(tree, Keys(), *this);
 
     frontBar = false;
     rearBar = false;
@@ -101,9 +101,10 @@ void MiscForm::FillFromTree(const ConfigTree& tree) {
     ackermann = 0.0f;
     for (int wheel = 0; wheel < kWheelCount; ++wheel) {
         bool steering = false;
-        tree.GetBool(WheelKey(wheel, "steering"), steering);
+        const std::string prefix = NumberedPrefix("wheel", wheel);
+        tree.GetBool(prefix + "steering", steering);
         if (steering) {
-            tree.GetFloat(WheelKey(wheel, "ackerman"), ackermann);
+            tree.GetFloat(prefix + "ackerman", ackermann);
             break;
         }
     }
@@ -112,7 +113,7 @@ void MiscForm::FillFromTree(const ConfigTree& tree) {
 void MiscForm::StoreToTree(ConfigTree& tree) {
     const std::int32_t count = (frontBar ? 1 : 0) + (rearBar ? 1 : 0);
     tree.SetInt("antirollbar.count", count);
-    tree.SetInt("steer.lock", steeringLock);
+    StoreKeys(tree, Keys(), *this);
     if (frontBar) {
         tree.SetInt("antirollbar.arb0.susp_left", 0);
         tree.SetInt("antirollbar.arb0.susp_right", 1);
@@ -129,10 +130,14 @@ void MiscForm::StoreToTree(ConfigTree& tree) {
     }
     for (int wheel = 0; wheel < kWheelCount; ++wheel) {
         if (isSteering(wheel)) {
-            tree.SetFloat(WheelKey(wheel, "ackerman"), ackermann);
+            tree.SetFloat(NumberedPrefix("wheel", wheel) + "ackerman", ackermann);
             break;
         }
     }
+}
+
+KeyTable<MiscForm> MiscForm::Keys() {
+    return kKeys;
 }
 
 auto MiscForm::Enables() const -> struct Enables {

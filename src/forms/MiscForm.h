@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -22,6 +23,9 @@ public:
     // The bars are rewritten front first; the Ackermann value goes to the
     // first wheel that isSteering reports, as edited on the Wheels page.
     void StoreToTree(ConfigTree& tree);
+    // The keys kept as they are, in store order; the bars and the Ackermann
+    // value are rewritten by rule.
+    static KeyTable<MiscForm> Keys();
 
     Enables Enables() const;
 

@@ -4,20 +4,26 @@
 
 namespace rw {
 
+namespace {
+
+constexpr Key<OtherModelsForm> kKeys[] = {
+    {"steer.x", &OtherModelsForm::x},      {"steer.y", &OtherModelsForm::y},
+    {"steer.z", &OtherModelsForm::z},      {"steer.model.file", &OtherModelsForm::model},
+    {"steer.xa", &OtherModelsForm::angle},
+};
+
+}  // namespace
+
+KeyTable<OtherModelsForm> OtherModelsForm::Keys() {
+    return kKeys;
+}
+
 void OtherModelsForm::FillFromTree(const ConfigTree& tree) {
-    tree.GetFloat("steer.x", x);
-    tree.GetFloat("steer.y", y);
-    tree.GetFloat("steer.z", z);
-    tree.GetString("steer.model.file", model);
-    tree.GetFloat("steer.xa", angle);
+    FillKeys(tree, Keys(), *this);
 }
 
 void OtherModelsForm::StoreToTree(ConfigTree& tree) {
-    tree.SetFloat("steer.x", x);
-    tree.SetFloat("steer.y", y);
-    tree.SetFloat("steer.z", z);
-    tree.SetString("steer.model.file", model);
-    tree.SetFloat("steer.xa", angle);
+    StoreKeys(tree, Keys(), *this);
 }
 
 void OtherModelsForm::PickModel(std::string_view chosenPath) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -12,6 +13,8 @@ class OtherModelsForm {
 public:
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
+    // The keys this form fills and stores, in store order.
+    static KeyTable<OtherModelsForm> Keys();
 
     // Keeps only the picked file's name.
     void PickModel(std::string_view chosenPath);

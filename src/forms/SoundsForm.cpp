@@ -4,16 +4,26 @@
 
 namespace rw {
 
+namespace {
+
+constexpr Key<SoundsForm> kKeys[] = {
+    {"engine.sample", &SoundsForm::engineSample},
+    {"engine.sample_rpm", &SoundsForm::sampleRpm},
+    {"car.skid.sample", &SoundsForm::skidSample},
+};
+
+}  // namespace
+
+KeyTable<SoundsForm> SoundsForm::Keys() {
+    return kKeys;
+}
+
 void SoundsForm::FillFromTree(const ConfigTree& tree) {
-    tree.GetString("engine.sample", engineSample);
-    tree.GetString("car.skid.sample", skidSample);
-    tree.GetFloat("engine.sample_rpm", sampleRpm);
+    FillKeys(tree, Keys(), *this);
 }
 
 void SoundsForm::StoreToTree(ConfigTree& tree) {
-    tree.SetString("engine.sample", engineSample);
-    tree.SetFloat("engine.sample_rpm", sampleRpm);
-    tree.SetString("car.skid.sample", skidSample);
+    StoreKeys(tree, Keys(), *this);
 }
 
 void SoundsForm::PickEngineSample(std::string_view chosenPath) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "forms/KeyTable.h"
 #include "tree/ConfigTree.h"
 
 namespace rw {
@@ -12,6 +13,8 @@ class SoundsForm {
 public:
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
+    // The keys this form fills and stores, in store order.
+    static KeyTable<SoundsForm> Keys();
 
     // Keep only the picked file's name in that sample's field.
     void PickEngineSample(std::string_view chosenPath);

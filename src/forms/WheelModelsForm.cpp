@@ -1,32 +1,36 @@
 #include "forms/WheelModelsForm.h"
 
+#include <utility>
+
 #include "forms/FileName.h"
-#include "tree/Numbers.h"
+#include "forms/KeyTable.h"
 
 namespace rw {
 namespace {
 
-std::string WheelKey(std::size_t wheel, std::string_view key) {
-    return "wheel" + FormatInt(static_cast<std::int32_t>(wheel)) + "." + std::string(key);
-}
+// Every wheel's model first, then every brake's, below "wheel<number>.".
+constexpr std::pair<const char*, WheelModelsForm::Files WheelModelsForm::*> kKeys[] = {
+    {"model.file", &WheelModelsForm::wheelModels},
+    {"model_brake.file", &WheelModelsForm::brakeModels},
+};
 
 }  // namespace
 
 void WheelModelsForm::FillFromTree(const ConfigTree& tree) {
-    for (std::size_t wheel = 0; wheel < wheelModels.size(); ++wheel) {
-        tree.GetString(WheelKey(wheel, "model.file"), wheelModels[wheel]);
-    }
-    for (std::size_t wheel = 0; wheel < brakeModels.size(); ++wheel) {
-        tree.GetString(WheelKey(wheel, "model_brake.file"), brakeModels[wheel]);
+    for (const auto& [key, files] : kKeys) {
+        for (std::size_t wheel = 0; wheel < (this->*files).size(); ++wheel) {
+            tree.GetString(NumberedPrefix("wheel", static_cast<std::int64_t>(wheel)) + key,
+                           (this->*files)[wheel]);
+        }
     }
 }
 
 void WheelModelsForm::StoreToTree(ConfigTree& tree) {
-    for (std::size_t wheel = 0; wheel < wheelModels.size(); ++wheel) {
-        tree.SetString(WheelKey(wheel, "model.file"), wheelModels[wheel]);
-    }
-    for (std::size_t wheel = 0; wheel < brakeModels.size(); ++wheel) {
-        tree.SetString(WheelKey(wheel, "model_brake.file"), brakeModels[wheel]);
+    for (const auto& [key, files] : kKeys) {
+        for (std::size_t wheel = 0; wheel < (this->*files).size(); ++wheel) {
+            tree.SetString(NumberedPrefix("wheel", static_cast<std::int64_t>(wheel)) + key,
+                           (this->*files)[wheel]);
+        }
     }
 }
 

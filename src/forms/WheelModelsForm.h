@@ -20,8 +20,9 @@ public:
     void PickWheel(int wheel, std::string_view chosenPath);
     void PickBrake(int wheel, std::string_view chosenPath);
 
-    std::array<std::string, 4> wheelModels;
-    std::array<std::string, 4> brakeModels;
+    using Files = std::array<std::string, 4>;
+    Files wheelModels;
+    Files brakeModels;
 };
 
 }  // namespace rw

@@ -7,14 +7,14 @@
 #include <string>
 #include <utility>
 
+#include "ui_AeroPage.h"
 #include "widgets/NumberField.h"
 #include "widgets/TextCodec.h"
-#include "ui_AeroPage.h"
 
 namespace rw {
 
 AeroPage::AeroPage(AeroForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), ui(std::make_unique<Ui::AeroPage>()), form(form) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::AeroPage>()) {
     ui->setupUi(this);
 
     exchange.Bind(ui->spanEdit, &form.span);
@@ -73,15 +73,8 @@ AeroPage::~AeroPage() = default;
 void AeroPage::FillFromTree(const ConfigTree& tree) {
     // The form returns to no wing selected, so an edit cannot land in a wing
     // of the new table that nobody picked.
-    form.FillFromTree(tree);
+    FormPage::FillFromTree(tree);
     RebuildList();
-    exchange.Push();
-    ApplyEnables();
-}
-
-void AeroPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
 }
 
 void AeroPage::OnWingPicked(int row) {

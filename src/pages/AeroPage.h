@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "forms/AeroForm.h"
-#include "widgets/PageView.h"
+#include "pages/FormPage.h"
 
 class QLineEdit;
 
@@ -16,7 +16,7 @@ namespace rw {
 // Body drag and area, and the wing list with the edit form of the picked wing.
 // Every edit of a wing field goes into that wing at once; the tree sees the
 // wings at the next store, renumbered in list order.
-class AeroPage : public PageView {
+class AeroPage : public FormPage<AeroForm> {
     Q_OBJECT
 
 public:
@@ -24,7 +24,6 @@ public:
     ~AeroPage() override;
 
     void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
 
 private:
     void OnWingPicked(int row);
@@ -35,10 +34,9 @@ private:
     // Selects `row` in the list without treating it as a pick; -1 selects none.
     void SelectRow(int row);
     void RebuildList();
-    void ApplyEnables();
+    void ApplyEnables() override;
 
     std::unique_ptr<Ui::AeroPage> ui;
-    AeroForm& form;
 };
 
 }  // namespace rw

@@ -1,13 +1,12 @@
 #include "pages/BodyPage.h"
 
-#include "forms/BodyForm.h"
-#include "widgets/NumberField.h"
 #include "ui_BodyPage.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 
 BodyPage::BodyPage(BodyForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::BodyPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::BodyPage>()) {
     ui->setupUi(this);
     AttachNumberField(ui->massEdit, 0, 10000, 10);
     exchange.Bind(ui->massEdit, &form.mass);
@@ -26,15 +25,5 @@ BodyPage::BodyPage(BodyForm& form, Dialogs& dialogs, QWidget* parent)
 }
 
 BodyPage::~BodyPage() = default;
-
-void BodyPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-}
-
-void BodyPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
 
 }  // namespace rw

@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "widgets/PageView.h"
+#include "forms/BodyForm.h"
+#include "pages/FormPage.h"
 
 namespace Ui {
 class BodyPage;
@@ -10,21 +11,15 @@ class BodyPage;
 
 namespace rw {
 
-class BodyForm;
-
 // The body as a rigid block: its box, mass, inertia and centre of gravity.
-class BodyPage : public PageView {
+class BodyPage : public FormPage<BodyForm> {
     Q_OBJECT
 
 public:
     BodyPage(BodyForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~BodyPage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    BodyForm& form;
     std::unique_ptr<Ui::BodyPage> ui;
 };
 

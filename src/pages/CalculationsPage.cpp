@@ -1,9 +1,11 @@
 #include "pages/CalculationsPage.h"
 
 #include <QLabel>
+#include <QTableWidget>
 #include <utility>
 
 #include "forms/FormSet.h"
+#include "pages/TopView.h"
 #include "ui_CalculationsPage.h"
 
 namespace rw {
@@ -29,8 +31,9 @@ void CalculationsPage::Recalculate() {
             source->TakeControls();
         }
     }
-    forms.Recalculate();
+    forms.Figures().Recalculate(forms);
     ShowFigures();
+    ui->topView->Show(forms.Figures().topView);
 }
 
 void CalculationsPage::ShowFigures() {
@@ -40,6 +43,19 @@ void CalculationsPage::ShowFigures() {
     ui->wheelbaseValue->setText(QString::fromStdString(figures.wheelbase));
     ui->frontTrackValue->setText(QString::fromStdString(figures.frontTrack));
     ui->rearTrackValue->setText(QString::fromStdString(figures.rearTrack));
+
+    QTableWidget* table = ui->gearingTable;
+    table->setRowCount(static_cast<int>(figures.gearing.size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const auto cells = figures.gearing[static_cast<std::size_t>(row)].Cells();
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(QString::fromUtf8(
+                cells[column].data(), static_cast<qsizetype>(cells[column].size())));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(row, static_cast<int>(column), item);
+        }
+    }
+    table->resizeColumnsToContents();
 }
 
 }  // namespace rw

@@ -13,14 +13,16 @@ namespace rw {
 
 class FormSet;
 
-// Shows the weight distribution, wheelbase and track widths derived from the
-// Body and Suspension pages' current values; it edits and stores nothing.
+// Shows the weight distribution, wheelbase and track widths, a top view of the
+// car and its gearing, derived from the other pages' current values; it edits
+// and stores nothing.
 class CalculationsPage : public PageView {
     Q_OBJECT
 
 public:
     // `sources` are the views whose typed values the figures must include
-    // (the Body and Suspension pages); a null entry is skipped.
+    // (Body, Engine, Gearbox, Driveline, Wheels, Suspension); a null entry is
+    // skipped.
     CalculationsPage(FormSet& forms, std::vector<PageView*> sources, Dialogs& dialogs,
                      QWidget* parent = nullptr);
     ~CalculationsPage() override;

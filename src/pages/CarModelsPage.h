@@ -3,9 +3,7 @@
 #include <memory>
 
 #include "forms/CarModelsForm.h"
-#include "widgets/PageView.h"
-
-class QLineEdit;
+#include "pages/FormPage.h"
 
 namespace Ui {
 class CarModelsPage;
@@ -14,20 +12,14 @@ class CarModelsPage;
 namespace rw {
 
 // The body's model files and the shadow.
-class CarModelsPage : public PageView {
+class CarModelsPage : public FormPage<CarModelsForm> {
     Q_OBJECT
 
 public:
     CarModelsPage(CarModelsForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~CarModelsPage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void Pick(QLineEdit* edit, CarModelsForm::Field field, const char* title, const char* filter);
-
-    CarModelsForm& form;
     std::unique_ptr<Ui::CarModelsPage> ui;
 };
 

@@ -2,9 +2,8 @@
 
 #include <QButtonGroup>
 
-#include "forms/DrivelineForm.h"
-#include "widgets/NumberField.h"
 #include "ui_DrivelinePage.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 
@@ -27,8 +26,7 @@ void SelectOnly(QButtonGroup* group, int id) {
 }  // namespace
 
 DrivelinePage::DrivelinePage(DrivelineForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent),
-      form(form),
+    : FormPage(form, dialogs, parent),
       ui(std::make_unique<Ui::DrivelinePage>()),
       typeGroup(new QButtonGroup(this)),
       driveGroup(new QButtonGroup(this)) {
@@ -64,34 +62,13 @@ DrivelinePage::DrivelinePage(DrivelineForm& form, Dialogs& dialogs, QWidget* par
 
 DrivelinePage::~DrivelinePage() = default;
 
-void DrivelinePage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-    ApplyEnableRule();
-}
-
-void DrivelinePage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
-
-void DrivelinePage::ApplyEnableRule() {
-    // What was typed survives a change of type; a field that does not parse
-    // keeps its text for the user to correct.
-    const bool taken = exchange.Take(TakeReason::Action);
-    if (taken) {
-        exchange.Push();
-    }
-    ShowRadios();
+void DrivelinePage::ApplyEnables() {
+    SelectOnly(typeGroup, form.type);
+    SelectOnly(driveGroup, static_cast<int>(form.drive));
     const auto enables = form.Enables();
     ui->lockingCoeffEdit->setEnabled(enables.lockingCoeff);
     ui->powerAngleEdit->setEnabled(enables.powerAngle);
     ui->coastAngleEdit->setEnabled(enables.coastAngle);
-}
-
-void DrivelinePage::ShowRadios() {
-    SelectOnly(typeGroup, form.type);
-    SelectOnly(driveGroup, static_cast<int>(form.drive));
 }
 
 }  // namespace rw

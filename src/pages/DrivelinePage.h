@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "widgets/PageView.h"
+#include "forms/DrivelineForm.h"
+#include "pages/FormPage.h"
 
 class QButtonGroup;
 
@@ -12,27 +13,20 @@ class DrivelinePage;
 
 namespace rw {
 
-class DrivelineForm;
-
 // The differential, the drive configuration and the clutch. The radio
 // buttons are not bound: they set the form's type and drive directly.
-class DrivelinePage : public PageView {
+class DrivelinePage : public FormPage<DrivelineForm> {
     Q_OBJECT
 
 public:
     DrivelinePage(DrivelineForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~DrivelinePage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void ApplyEnableRule();
-    // Selects the radio buttons of the form's type and drive; none of a
+    // Also selects the radio buttons of the form's type and drive; none of a
     // group when the form's value has no button.
-    void ShowRadios();
+    void ApplyEnables() override;
 
-    DrivelineForm& form;
     std::unique_ptr<Ui::DrivelinePage> ui;
     QButtonGroup* typeGroup;
     QButtonGroup* driveGroup;

@@ -1,14 +1,12 @@
 #include "pages/EnginePage.h"
 
-#include "forms/EngineForm.h"
-#include "widgets/Dialogs.h"
-#include "widgets/NumberField.h"
 #include "ui_EnginePage.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 
 EnginePage::EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::EnginePage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::EnginePage>()) {
     ui->setupUi(this);
     struct Range {
         QLineEdit* edit;
@@ -45,7 +43,8 @@ EnginePage::EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent)
     exchange.Bind(ui->idleRpmEdit, &form.idleRpm);
     exchange.Bind(ui->autoclutchRpmEdit, &form.autoclutchRpm);
     exchange.Bind(ui->starterTorqueEdit, &form.starterTorque);
-    exchange.Bind(ui->curveTorqueEdit, &form.curveTorque);
+    BindFile(ui->curveTorqueEdit, &form.curveTorque, ui->curveTorqueButton, "Select an CRV File",
+             "Tavix CRV Files (*.crv)|*.crv||");
     exchange.Bind(ui->maxTorqueEdit, &form.maxTorque);
     exchange.Bind(ui->shiftUpRpmEdit, &form.shiftUpRpm);
     exchange.Bind(ui->shiftDownRpmEdit, &form.shiftDownRpm);
@@ -58,25 +57,11 @@ EnginePage::EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent)
 
     connect(ui->starterMotorCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
     connect(ui->automaticShiftingCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
-    connect(ui->curveTorqueButton, &QPushButton::clicked, this, [this] { PickCurveTorque(); });
 }
 
 EnginePage::~EnginePage() = default;
 
-void EnginePage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-    ApplyEnableRule();
-}
-
-void EnginePage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
-
-void EnginePage::ApplyEnableRule() {
-    // A field that does not parse keeps its text for the user to correct.
-    const bool taken = exchange.Take(TakeReason::Action);
+void EnginePage::ApplyEnables() {
     const auto enables = form.Enables();
     ui->starterTorqueEdit->setEnabled(enables.starterTorque);
     ui->startStalledCheck->setEnabled(enables.startStalled);
@@ -84,21 +69,6 @@ void EnginePage::ApplyEnableRule() {
     ui->shiftDownRpmEdit->setEnabled(enables.shiftDownRpm);
     ui->clutchTimeEdit->setEnabled(enables.clutchTime);
     ui->declutchTimeEdit->setEnabled(enables.declutchTime);
-    if (taken) {
-        exchange.Push();
-    }
-}
-
-void EnginePage::PickCurveTorque() {
-    const std::optional<std::string> chosen =
-        dialogs.ChooseOpenFile("Select an CRV File", "Tavix CRV Files (*.crv)|*.crv||");
-    if (!chosen) {
-        return;
-    }
-    // What was typed elsewhere on the page since the last fill stays.
-    exchange.Take(TakeReason::Action);
-    form.PickCurveTorque(*chosen);
-    exchange.Push(ui->curveTorqueEdit);
 }
 
 }  // namespace rw

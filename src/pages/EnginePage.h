@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "widgets/PageView.h"
+#include "forms/EngineForm.h"
+#include "pages/FormPage.h"
 
 namespace Ui {
 class EnginePage;
@@ -10,25 +11,18 @@ class EnginePage;
 
 namespace rw {
 
-class EngineForm;
-
 // The engine. "Starter Motor" and "Automatic Shifting" enable the fields
 // that depend on them; "..." picks the torque curve file.
-class EnginePage : public PageView {
+class EnginePage : public FormPage<EngineForm> {
     Q_OBJECT
 
 public:
     EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~EnginePage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void ApplyEnableRule();
-    void PickCurveTorque();
+    void ApplyEnables() override;
 
-    EngineForm& form;
     std::unique_ptr<Ui::EnginePage> ui;
 };
 

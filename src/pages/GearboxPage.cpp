@@ -1,17 +1,14 @@
 #include "pages/GearboxPage.h"
 
-#include <QVariant>
-
-#include "forms/GearboxForm.h"
-#include "widgets/Dialogs.h"
-#include "widgets/NumberField.h"
 #include "tree/Numbers.h"
 #include "ui_GearboxPage.h"
+#include "widgets/Dialogs.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 
 GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::GearboxPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::GearboxPage>()) {
     ui->setupUi(this);
     static_assert(GearboxForm::kRowCount == 7);
     ratioEdits = {ui->ratio1Edit, ui->ratio2Edit, ui->ratio3Edit, ui->ratio4Edit,
@@ -45,18 +42,7 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
 
 GearboxPage::~GearboxPage() = default;
 
-void GearboxPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-    ShowEnables();
-}
-
-void GearboxPage::StoreToTree(ConfigTree& tree) {
-    TakeAll(TakeReason::Action);
-    form.StoreToTree(tree);
-}
-
-bool GearboxPage::TakeAll(TakeReason reason) {
+bool GearboxPage::TakeFields(TakeReason reason) {
     QLineEdit* edit = ui->gearCountEdit;
     if (reason == TakeReason::Typing) {
         const std::int32_t lastGood = form.gearCount;
@@ -65,7 +51,7 @@ bool GearboxPage::TakeAll(TakeReason reason) {
         }
         if (!form.AcceptsGearCount(form.gearCount)) {
             form.gearCount = lastGood;
-            MarkGearCount();
+            DataExchange::MarkInvalid(edit, true);
         }
         return false;
     }
@@ -74,7 +60,7 @@ bool GearboxPage::TakeAll(TakeReason reason) {
     const std::optional<std::int32_t> typed = ParseIntStrict(edit->text().toStdString());
     if (typed && !form.AcceptsGearCount(*typed)) {
         exchange.Take(ui->reverseGearCheck, TakeReason::Action);
-        MarkGearCount();
+        DataExchange::MarkInvalid(edit, true);
         dialogs.ShowMessage(form.GearCountPrompt(), kAppCaption, MessageIcon::Exclamation,
                             MessageButtons::Ok);
         edit->setFocus(Qt::OtherFocusReason);
@@ -84,17 +70,7 @@ bool GearboxPage::TakeAll(TakeReason reason) {
     return exchange.Take(TakeReason::Action);
 }
 
-void GearboxPage::ApplyEnableRule(TakeReason reason) {
-    const bool taken = TakeAll(reason);
-    ShowEnables();
-    // Pushing while the user types would rewrite the text under the cursor;
-    // after a failed take it would throw away the text to correct.
-    if (taken && reason == TakeReason::Action) {
-        exchange.Push();
-    }
-}
-
-void GearboxPage::ShowEnables() {
+void GearboxPage::ApplyEnables() {
     const auto enables = form.Enables();
     for (std::size_t row = 0; row < ratioEdits.size(); ++row) {
         ratioEdits[row]->setEnabled(enables.rows[row]);
@@ -102,10 +78,6 @@ void GearboxPage::ShowEnables() {
     }
     ui->reverseRatioEdit->setEnabled(enables.reverse);
     ui->reverseInertiaEdit->setEnabled(enables.reverse);
-}
-
-void GearboxPage::MarkGearCount() {
-    DataExchange::MarkInvalid(ui->gearCountEdit, true);
 }
 
 }  // namespace rw

@@ -2,13 +2,12 @@
 
 #include <QTextOption>
 
-#include "forms/GeneralForm.h"
 #include "ui_GeneralPage.h"
 
 namespace rw {
 
 GeneralPage::GeneralPage(GeneralForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::GeneralPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::GeneralPage>()) {
     ui->setupUi(this);
     // Long credits and notes wrap between words; Enter never reaches them.
     for (QPlainTextEdit* edit : {ui->creditsEdit, ui->notesEdit}) {
@@ -28,19 +27,13 @@ GeneralPage::GeneralPage(GeneralForm& form, Dialogs& dialogs, QWidget* parent)
 GeneralPage::~GeneralPage() = default;
 
 void GeneralPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
+    FormPage::FillFromTree(tree);
     EnableFields(true);
-}
-
-void GeneralPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
 }
 
 void GeneralPage::EnableFields(bool enabled) {
     // Texts always parse, so this take never prompts.
-    exchange.Take(TakeReason::Action);
+    TakeFields(TakeReason::Action);
     for (QWidget* field :
          std::initializer_list<QWidget*>{ui->nameEdit, ui->yearEdit, ui->versionEdit, ui->idEdit,
                                          ui->creditsEdit, ui->notesEdit}) {

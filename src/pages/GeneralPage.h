@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "widgets/PageView.h"
+#include "forms/GeneralForm.h"
+#include "pages/FormPage.h"
 
 namespace Ui {
 class GeneralPage;
@@ -10,22 +11,19 @@ class GeneralPage;
 
 namespace rw {
 
-class GeneralForm;
-
 // The car's descriptive texts. Its fields are disabled while no car is open.
-class GeneralPage : public PageView {
+class GeneralPage : public FormPage<GeneralForm> {
     Q_OBJECT
 
 public:
     GeneralPage(GeneralForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~GeneralPage() override;
 
+    // A filled page holds an open car.
     void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
     void EnableFields(bool enabled) override;
 
 private:
-    GeneralForm& form;
     std::unique_ptr<Ui::GeneralPage> ui;
 };
 

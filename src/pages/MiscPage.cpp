@@ -1,13 +1,12 @@
 #include "pages/MiscPage.h"
 
-#include "forms/MiscForm.h"
-#include "widgets/NumberField.h"
 #include "ui_MiscPage.h"
+#include "widgets/NumberField.h"
 
 namespace rw {
 
 MiscPage::MiscPage(MiscForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::MiscPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::MiscPage>()) {
     ui->setupUi(this);
     AttachNumberField(ui->frontStiffnessEdit, 0, 100000, 200);
     AttachNumberField(ui->rearStiffnessEdit, 0, 100000, 200);
@@ -30,25 +29,10 @@ MiscPage::MiscPage(MiscForm& form, Dialogs& dialogs, QWidget* parent)
 
 MiscPage::~MiscPage() = default;
 
-void MiscPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-    ApplyEnableRule();
-}
-
-void MiscPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
-
-void MiscPage::ApplyEnableRule() {
-    const bool taken = exchange.Take(TakeReason::Action);
+void MiscPage::ApplyEnables() {
     const auto enables = form.Enables();
     ui->frontStiffnessEdit->setEnabled(enables.frontStiffness);
     ui->rearStiffnessEdit->setEnabled(enables.rearStiffness);
-    if (taken) {
-        exchange.Push();
-    }
 }
 
 }  // namespace rw

@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "widgets/PageView.h"
+#include "forms/MiscForm.h"
+#include "pages/FormPage.h"
 
 namespace Ui {
 class MiscPage;
@@ -10,23 +11,17 @@ class MiscPage;
 
 namespace rw {
 
-class MiscForm;
-
 // Anti-roll bars, steering lock and Ackermann effect.
-class MiscPage : public PageView {
+class MiscPage : public FormPage<MiscForm> {
     Q_OBJECT
 
 public:
     MiscPage(MiscForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~MiscPage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void ApplyEnableRule();
+    void ApplyEnables() override;
 
-    MiscForm& form;
     std::unique_ptr<Ui::MiscPage> ui;
 };
 

@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "widgets/PageView.h"
+#include "forms/OtherModelsForm.h"
+#include "pages/FormPage.h"
 
 namespace Ui {
 class OtherModelsPage;
@@ -10,23 +11,15 @@ class OtherModelsPage;
 
 namespace rw {
 
-class OtherModelsForm;
-
 // The steering wheel shown in the car.
-class OtherModelsPage : public PageView {
+class OtherModelsPage : public FormPage<OtherModelsForm> {
     Q_OBJECT
 
 public:
     OtherModelsPage(OtherModelsForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~OtherModelsPage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void PickModel();
-
-    OtherModelsForm& form;
     std::unique_ptr<Ui::OtherModelsPage> ui;
 };
 

@@ -2,9 +2,8 @@
 
 #include <memory>
 
-#include "widgets/PageView.h"
-
-class QLineEdit;
+#include "forms/SoundsForm.h"
+#include "pages/FormPage.h"
 
 namespace Ui {
 class SoundsPage;
@@ -12,23 +11,15 @@ class SoundsPage;
 
 namespace rw {
 
-class SoundsForm;
-
 // The engine and skid samples.
-class SoundsPage : public PageView {
+class SoundsPage : public FormPage<SoundsForm> {
     Q_OBJECT
 
 public:
     SoundsPage(SoundsForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~SoundsPage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void Pick(QLineEdit* edit, bool engine);
-
-    SoundsForm& form;
     std::unique_ptr<Ui::SoundsPage> ui;
 };
 

@@ -1,13 +1,11 @@
 #include "pages/WheelModelsPage.h"
 
-#include "forms/WheelModelsForm.h"
-#include "widgets/Dialogs.h"
 #include "ui_WheelModelsPage.h"
 
 namespace rw {
 
 WheelModelsPage::WheelModelsPage(WheelModelsForm& form, Dialogs& dialogs, QWidget* parent)
-    : PageView(dialogs, parent), form(form), ui(std::make_unique<Ui::WheelModelsPage>()) {
+    : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::WheelModelsPage>()) {
     ui->setupUi(this);
     // Wheel numbers: 0 left front, 1 right front, 2 left rear, 3 right rear.
     const std::array<QLineEdit*, 4> wheelEdits = {ui->frontLeftWheelEdit, ui->frontRightWheelEdit,
@@ -20,47 +18,17 @@ WheelModelsPage::WheelModelsPage(WheelModelsForm& form, Dialogs& dialogs, QWidge
     const std::array<QPushButton*, 4> brakeButtons = {
         ui->frontLeftBrakeButton, ui->frontRightBrakeButton, ui->rearLeftBrakeButton,
         ui->rearRightBrakeButton};
-    for (int wheel = 0; wheel < 4; ++wheel) {
-        exchange.Bind(wheelEdits[wheel], &form.wheelModels[wheel]);
+    constexpr const char* kTitle = "Select a Model";
+    constexpr const char* kFilter = "Tavix DOF files (*.dof)|*.dof||";
+    for (std::size_t wheel = 0; wheel < 4; ++wheel) {
+        BindFile(wheelEdits[wheel], &form.wheelModels[wheel], wheelButtons[wheel], kTitle, kFilter);
     }
-    for (int wheel = 0; wheel < 4; ++wheel) {
-        exchange.Bind(brakeEdits[wheel], &form.brakeModels[wheel]);
+    for (std::size_t wheel = 0; wheel < 4; ++wheel) {
+        BindFile(brakeEdits[wheel], &form.brakeModels[wheel], brakeButtons[wheel], kTitle, kFilter);
     }
     exchange.Push();
-    for (int wheel = 0; wheel < 4; ++wheel) {
-        connect(wheelButtons[wheel], &QPushButton::clicked, this,
-                [this, edit = wheelEdits[wheel], wheel] { Pick(edit, wheel, false); });
-        connect(brakeButtons[wheel], &QPushButton::clicked, this,
-                [this, edit = brakeEdits[wheel], wheel] { Pick(edit, wheel, true); });
-    }
 }
 
 WheelModelsPage::~WheelModelsPage() = default;
-
-void WheelModelsPage::FillFromTree(const ConfigTree& tree) {
-    form.FillFromTree(tree);
-    exchange.Push();
-}
-
-void WheelModelsPage::StoreToTree(ConfigTree& tree) {
-    exchange.Take(TakeReason::Action);
-    form.StoreToTree(tree);
-}
-
-void WheelModelsPage::Pick(QLineEdit* edit, int wheel, bool brake) {
-    const std::optional<std::string> chosen =
-        dialogs.ChooseOpenFile("Select a Model", "Tavix DOF files (*.dof)|*.dof||");
-    if (!chosen) {
-        return;
-    }
-    // What was typed into the other fields since the last fill stays.
-    exchange.Take(TakeReason::Action);
-    if (brake) {
-        form.PickBrake(wheel, *chosen);
-    } else {
-        form.PickWheel(wheel, *chosen);
-    }
-    exchange.Push(edit);
-}
 
 }  // namespace rw

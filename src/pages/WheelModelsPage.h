@@ -2,9 +2,8 @@
 
 #include <memory>
 
-#include "widgets/PageView.h"
-
-class QLineEdit;
+#include "forms/WheelModelsForm.h"
+#include "pages/FormPage.h"
 
 namespace Ui {
 class WheelModelsPage;
@@ -12,23 +11,15 @@ class WheelModelsPage;
 
 namespace rw {
 
-class WheelModelsForm;
-
 // The model files of the four wheels and their brakes.
-class WheelModelsPage : public PageView {
+class WheelModelsPage : public FormPage<WheelModelsForm> {
     Q_OBJECT
 
 public:
     WheelModelsPage(WheelModelsForm& form, Dialogs& dialogs, QWidget* parent = nullptr);
     ~WheelModelsPage() override;
 
-    void FillFromTree(const ConfigTree& tree) override;
-    void StoreToTree(ConfigTree& tree) override;
-
 private:
-    void Pick(QLineEdit* edit, int wheel, bool brake);
-
-    WheelModelsForm& form;
     std::unique_ptr<Ui::WheelModelsPage> ui;
 };
 

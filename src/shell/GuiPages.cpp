@@ -6,23 +6,16 @@
 namespace rw {
 
 void GuiPages::FillFromTree(PageId page, const ConfigTree& tree) {
-    if (PageView* view = views[SlotIndex(SlotOf(page))]) {
-        view->FillFromTree(tree);
-    } else {
-        forms.FillFromTree(page, tree);
-    }
+    views[PageIndex(page)]->FillFromTree(tree);
 }
 
 void GuiPages::StoreToTree(PageId page, ConfigTree& tree) {
-    if (PageView* view = views[SlotIndex(SlotOf(page))]) {
-        view->StoreToTree(tree);
-    } else {
-        forms.StoreToTree(page, tree);
-    }
+    views[PageIndex(page)]->StoreToTree(tree);
 }
 
 void GuiPages::EnableFields(bool enabled) {
-    if (PageView* view = views[SlotIndex(PageSlot::General)]) {
+    // Before the views exist there is nothing to enable.
+    if (PageView* view = views[PageIndex(PageId::General)]) {
         view->EnableFields(enabled);
     }
 }

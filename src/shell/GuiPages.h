@@ -7,10 +7,8 @@ namespace rw {
 
 class FormSet;
 
-// The page protocol of the editor: a page with a view fills and stores
-// through it (so the controls and the form stay in step); a page without a
-// view yet goes straight to its form, so a save writes what the command line
-// would.
+// The page protocol of the editor: each page fills and stores through its
+// view, so the controls and the form stay in step.
 class GuiPages : public PageProtocol {
 public:
     explicit GuiPages(FormSet& forms) : forms(forms) {}

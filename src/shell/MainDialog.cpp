@@ -78,11 +78,9 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
 
     views = createPages(forms, dialogs, ui->pageStack);
     for (PageView* view : views) {
-        if (view) {
-            ui->pageStack->addWidget(view);
-            NameStepArrows(view);
-            FitNumberFields(view);
-        }
+        ui->pageStack->addWidget(view);
+        NameStepArrows(view);
+        FitNumberFields(view);
     }
     pages.SetViews(views);
     PlacePagesInTabOrder();
@@ -150,7 +148,7 @@ void MainDialog::PlacePagesInTabOrder() {
     QWidget* previous = ui->pageTabBar;
     for (PageView* view : views) {
         std::vector<QWidget*> chain;
-        for (QWidget* widget = view ? view->nextInFocusChain() : nullptr;
+        for (QWidget* widget = view->nextInFocusChain();
              widget != nullptr && view->isAncestorOf(widget); widget = widget->nextInFocusChain()) {
             chain.push_back(widget);
         }
@@ -247,40 +245,40 @@ void MainDialog::SelectCategory(PageCategory selected) {
 
 void MainDialog::BuildPageTabRow() {
     ++tabRowBuilds;
-    std::vector<PageSlot>& list = lists[static_cast<std::size_t>(category)];
+    std::vector<PageId>& list = lists[static_cast<std::size_t>(category)];
     list.clear();
     {
         const QSignalBlocker blocker(ui->pageTabBar);
         while (ui->pageTabBar->count() > 0) {
             ui->pageTabBar->removeTab(0);
         }
-        for (PageSlot slot : CategorySlots(category)) {
-            // A page without a view has no tab.
-            if (views[SlotIndex(slot)]) {
-                ui->pageTabBar->addTab(QString::fromLatin1(PageTabLabel(slot)));
-                list.push_back(slot);
+        for (const PageRow& row : kPages) {
+            if (row.category == category) {
+                ui->pageTabBar->addTab(QString::fromLatin1(row.label));
+                list.push_back(row.id);
             }
         }
         ui->pageTabBar->setCurrentIndex(0);
     }
     // The first page of a category is never the Calculations page, so no
     // recalculation here.
-    ui->pageStack->setCurrentWidget(list.empty() ? ui->emptyPage : views[SlotIndex(list.front())]);
+    ui->pageStack->setCurrentWidget(views[PageIndex(list.front())]);
 }
 
 void MainDialog::OnPageTabChanged(int index) {
-    const std::vector<PageSlot>& list = ShownSlots();
+    const std::vector<PageId>& list = ShownSlots();
     if (index < 0 || static_cast<std::size_t>(index) >= list.size()) {
         return;
     }
-    PageView* view = views[SlotIndex(list[static_cast<std::size_t>(index)])];
-    if (list[static_cast<std::size_t>(index)] == PageSlot::Calculations) {
+    const PageId page = list[static_cast<std::size_t>(index)];
+    PageView* view = views[PageIndex(page)];
+    if (page == PageId::Calculations) {
         view->Recalculate();
     }
     ui->pageStack->setCurrentWidget(view);
 }
 
-const std::vector<PageSlot>& MainDialog::ShownSlots() const {
+const std::vector<PageId>& MainDialog::ShownSlots() const {
     return lists[static_cast<std::size_t>(category)];
 }
 

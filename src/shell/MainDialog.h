@@ -45,10 +45,9 @@ public:
     void SelectCategory(PageCategory category);
     PageCategory SelectedCategory() const { return category; }
     // The pages offered by the page tab row, in tab order.
-    const std::vector<PageSlot>& ShownSlots() const;
-    // The page shown, or null for a category without page views.
+    const std::vector<PageId>& ShownSlots() const;
     PageView* ShownPage() const;
-    PageView* View(PageSlot slot) const { return views[SlotIndex(slot)]; }
+    PageView* View(PageId page) const { return views[PageIndex(page)]; }
     // How often the page tab row has been built.
     int TabRowBuilds() const { return tabRowBuilds; }
 
@@ -86,7 +85,7 @@ private:
     CarDocument document;
     PageViews views{};
     PageCategory category = PageCategory::Info;
-    std::array<std::vector<PageSlot>, kCategoryCount> lists;
+    std::array<std::vector<PageId>, kCategoryCount> lists;
     std::array<QAbstractButton*, kCategoryCount> categoryButtons{};
     int tabRowBuilds = 0;
 };

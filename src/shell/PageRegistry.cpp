@@ -1,9 +1,9 @@
 #include "shell/PageRegistry.h"
 
+#include <tuple>
+#include <utility>
+
 #include "forms/FormSet.h"
-#include "widgets/PageView.h"
-// Page headers, one per page view:
-// #include "pages/GeneralPage.h"
 #include "pages/AeroPage.h"
 #include "pages/BodyPage.h"
 #include "pages/CalculationsPage.h"
@@ -18,133 +18,43 @@
 #include "pages/SuspensionPage.h"
 #include "pages/WheelModelsPage.h"
 #include "pages/WheelsPage.h"
+#include "widgets/PageView.h"
 
 namespace rw {
 
 namespace {
 
-constexpr std::array<PageSlot, 1> kInfoSlots = {PageSlot::General};
-constexpr std::array<PageSlot, 9> kPhysicsSlots = {
-    PageSlot::Body,       PageSlot::Engine, PageSlot::Gearbox,
-    PageSlot::Driveline,  PageSlot::Misc,   PageSlot::Wheels,
-    PageSlot::Suspension, PageSlot::Aero,   PageSlot::Calculations};
-constexpr std::array<PageSlot, 4> kPresentationSlots = {PageSlot::CarModels, PageSlot::WheelModels,
-                                                        PageSlot::OtherModels, PageSlot::Sounds};
+// One view per page, in the order of PageId; each is made over its page's form.
+using ViewTypes = std::tuple<GeneralPage, BodyPage, EnginePage, GearboxPage, DrivelinePage,
+                             MiscPage, WheelsPage, SuspensionPage, AeroPage, CalculationsPage,
+                             CarModelsPage, WheelModelsPage, OtherModelsPage, SoundsPage>;
+static_assert(std::tuple_size_v<ViewTypes> == kPageCount);
 
 }  // namespace
 
-PageViews CreatePageViews([[maybe_unused]] FormSet& forms, [[maybe_unused]] Dialogs& dialogs,
-                          [[maybe_unused]] QWidget* parent) {
+PageViews CreatePageViews(FormSet& forms, Dialogs& dialogs, QWidget* parent) {
     PageViews views{};
-    // One line per page, in this order, e.g.
-    // views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
-    views[SlotIndex(PageSlot::General)] = new GeneralPage(forms.General(), dialogs, parent);
-    views[SlotIndex(PageSlot::Body)] = new BodyPage(forms.Body(), dialogs, parent);
-    views[SlotIndex(PageSlot::Engine)] = new EnginePage(forms.Engine(), dialogs, parent);
-    views[SlotIndex(PageSlot::Gearbox)] = new GearboxPage(forms.Gearbox(), dialogs, parent);
-    views[SlotIndex(PageSlot::Driveline)] = new DrivelinePage(forms.Driveline(), dialogs, parent);
-    views[SlotIndex(PageSlot::Misc)] = new MiscPage(forms.Misc(), dialogs, parent);
-    views[SlotIndex(PageSlot::Wheels)] = new WheelsPage(forms.Wheels(), dialogs, parent);
-    views[SlotIndex(PageSlot::Suspension)] =
-        new SuspensionPage(forms.Suspension(), dialogs, parent);
-    views[SlotIndex(PageSlot::Aero)] = new AeroPage(forms.Aero(), dialogs, parent);
-    views[SlotIndex(PageSlot::CarModels)] = new CarModelsPage(forms.CarModels(), dialogs, parent);
-    views[SlotIndex(PageSlot::Sounds)] = new SoundsPage(forms.Sounds(), dialogs, parent);
-    views[SlotIndex(PageSlot::WheelModels)] =
-        new WheelModelsPage(forms.WheelModels(), dialogs, parent);
-    views[SlotIndex(PageSlot::OtherModels)] =
-        new OtherModelsPage(forms.OtherModels(), dialogs, parent);
-    // The figures include what is typed on these two pages and not yet stored.
-    views[SlotIndex(PageSlot::Calculations)] = new CalculationsPage(
-        forms, {views[SlotIndex(PageSlot::Body)], views[SlotIndex(PageSlot::Suspension)]}, dialogs,
-        parent);
+    [&]<std::size_t... index>(std::index_sequence<index...>) {
+        ((views[index] = [&]() -> PageView* {
+             constexpr auto page = static_cast<PageId>(index);
+             using View = std::tuple_element_t<index, ViewTypes>;
+             if constexpr (page == PageId::Calculations) {
+                 // The figures include what is typed on the pages they read
+                 // and not yet stored, so those pages come first.
+                 return new View(
+                     forms,
+                     {views[PageIndex(PageId::Body)], views[PageIndex(PageId::Engine)],
+                      views[PageIndex(PageId::Gearbox)], views[PageIndex(PageId::Driveline)],
+                      views[PageIndex(PageId::Wheels)], views[PageIndex(PageId::Suspension)]},
+                     dialogs, parent);
+             } else {
+                 return new View(forms.Form<page>(), dialogs, parent);
+             }
+         }()),
+         ...);
+    }
+    (std::make_index_sequence<kPageCount>{});
     return views;
-}
-
-const char* PageTabLabel(PageSlot slot) {
-    switch (slot) {
-        case PageSlot::General:
-            return "General";
-        case PageSlot::Body:
-            return "Body";
-        case PageSlot::Engine:
-            return "Engine";
-        case PageSlot::Gearbox:
-            return "Gearbox";
-        case PageSlot::Driveline:
-            return "Driveline";
-        case PageSlot::Misc:
-            return "Misc";
-        case PageSlot::Wheels:
-            return "Wheels";
-        case PageSlot::Suspension:
-            return "Suspension";
-        case PageSlot::Aero:
-            return "Aero";
-        case PageSlot::Calculations:
-            return "Calculations";
-        case PageSlot::CarModels:
-            return "Car Models";
-        case PageSlot::WheelModels:
-            return "Wheel Models";
-        case PageSlot::OtherModels:
-            return "Other Models";
-        case PageSlot::Sounds:
-            return "Sounds";
-    }
-    return "";
-}
-
-PageCategory CategoryOf(PageSlot slot) {
-    if (slot == PageSlot::General) {
-        return PageCategory::Info;
-    }
-    return SlotIndex(slot) <= SlotIndex(PageSlot::Calculations) ? PageCategory::Physics
-                                                                : PageCategory::Presentation;
-}
-
-std::span<const PageSlot> CategorySlots(PageCategory category) {
-    switch (category) {
-        case PageCategory::Info:
-            return kInfoSlots;
-        case PageCategory::Physics:
-            return kPhysicsSlots;
-        case PageCategory::Presentation:
-            return kPresentationSlots;
-    }
-    return {};
-}
-
-PageSlot SlotOf(PageId page) {
-    switch (page) {
-        case PageId::General:
-            return PageSlot::General;
-        case PageId::Body:
-            return PageSlot::Body;
-        case PageId::Engine:
-            return PageSlot::Engine;
-        case PageId::Gearbox:
-            return PageSlot::Gearbox;
-        case PageId::Driveline:
-            return PageSlot::Driveline;
-        case PageId::Misc:
-            return PageSlot::Misc;
-        case PageId::Wheels:
-            return PageSlot::Wheels;
-        case PageId::Suspension:
-            return PageSlot::Suspension;
-        case PageId::Aero:
-            return PageSlot::Aero;
-        case PageId::CarModels:
-            return PageSlot::CarModels;
-        case PageId::Sounds:
-            return PageSlot::Sounds;
-        case PageId::WheelModels:
-            return PageSlot::WheelModels;
-        case PageId::OtherModels:
-            return PageSlot::OtherModels;
-    }
-    return PageSlot::General;
 }
 
 }  // namespace rw

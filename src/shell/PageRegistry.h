@@ -1,10 +1,8 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
-#include <span>
 
-#include "document/PageProtocol.h"
+#include "document/Pages.h"
 
 class QWidget;
 
@@ -14,43 +12,10 @@ class Dialogs;
 class FormSet;
 class PageView;
 
-// The fourteen page slots, in the order of their categories' tab rows.
-enum class PageSlot {
-    General,
-    Body,
-    Engine,
-    Gearbox,
-    Driveline,
-    Misc,
-    Wheels,
-    Suspension,
-    Aero,
-    Calculations,
-    CarModels,
-    WheelModels,
-    OtherModels,
-    Sounds,
-};
-inline constexpr std::size_t kPageSlotCount = 14;
-
-enum class PageCategory { Info, Physics, Presentation };
-inline constexpr std::size_t kCategoryCount = 3;
-
-// A view per slot; null while that page has no view (it then has no tab).
-using PageViews = std::array<PageView*, kPageSlotCount>;
+// A view per page, in the order of PageId.
+using PageViews = std::array<PageView*, kPageCount>;
 
 // Creates the page views once, as children of `parent`, each over its form.
 PageViews CreatePageViews(FormSet& forms, Dialogs& dialogs, QWidget* parent);
-
-constexpr std::size_t SlotIndex(PageSlot slot) {
-    return static_cast<std::size_t>(slot);
-}
-// The tab label, e.g. "Car Models".
-const char* PageTabLabel(PageSlot slot);
-PageCategory CategoryOf(PageSlot slot);
-// The slots of a category in tab order.
-std::span<const PageSlot> CategorySlots(PageCategory category);
-// The slot of a data page.
-PageSlot SlotOf(PageId page);
 
 }  // namespace rw

@@ -1,25 +1,17 @@
 #include "tree/ConfigTree.h"
 
-#include <unordered_map>
-
 #include "tree/Numbers.h"
 
 namespace rw {
 
 namespace {
 
-// How often one lookup may redirect through the same inheritance block. A
-// legitimate lookup passes a block once or twice; only reference cycles (also
-// those whose path grows on every turn) come back again and again.
-constexpr int kMaxRedirectsPerBlock = 16;
-
-const TreeNode* FindChild(const TreeNode& parent, std::string_view name) {
-    for (const auto& child : parent.children) {
-        if (child->name == name) {
-            return child.get();
-        }
-    }
-    return nullptr;
+// A new last child whose name is copied into the arena.
+TreeNode* AppendChild(NodeArena& arena, TreeNode* parent, NodeKind kind, std::string_view name) {
+    TreeNode* node = arena.MakeNode(kind, arena.Copy(name), NodeText());
+    node->parent = parent;
+    parent->children.Append(arena, node);
+    return node;
 }
 
 }  // namespace
@@ -30,15 +22,15 @@ TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
     }
     std::string redirected;
     std::string_view path = fullPath;
-    std::unordered_map<const TreeNode*, int> redirects;
-    const TreeNode* current = root.get();
+    int hops = 0;
+    const TreeNode* current = root;
     std::size_t position = 0;
     for (;;) {
         std::size_t dot = path.find('.', position);
         bool last = dot == std::string_view::npos;
         std::string_view head =
             path.substr(position, last ? std::string_view::npos : dot - position);
-        if (const TreeNode* child = FindChild(*current, head)) {
+        if (const TreeNode* child = current->children.Find(arena, head)) {
             if (last) {
                 return const_cast<TreeNode*>(child);
             }
@@ -49,7 +41,7 @@ TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
         if (current->kind != NodeKind::InheritBlock || !inherit) {
             return nullptr;
         }
-        if (++redirects[current] > kMaxRedirectsPerBlock) {
+        if (++hops > kMaxInheritHops) {
             return nullptr;
         }
         // The reference names its target from the root; the missing part of
@@ -64,7 +56,7 @@ TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
         }
         redirected = std::move(next);
         path = redirected;
-        current = root.get();
+        current = root;
         position = 0;
     }
 }
@@ -79,9 +71,9 @@ TreeNode* ConfigTree::Find(std::string_view path) {
 
 TreeNode* ConfigTree::Create(std::string_view path) {
     if (root == nullptr) {
-        root = NewRoot();
+        NewRoot();
     }
-    TreeNode* parent = root.get();
+    TreeNode* parent = root;
     std::size_t position = 0;
     for (;;) {
         std::size_t dot = path.find('.', position);
@@ -92,17 +84,15 @@ TreeNode* ConfigTree::Create(std::string_view path) {
                 parent->kind = NodeKind::Block;
                 return parent;
             }
-            return parent->Append(
-                std::make_unique<TreeNode>(NodeKind::Value, component, std::string_view()));
+            return AppendChild(arena, parent, NodeKind::Value, component);
         }
-        TreeNode* next = const_cast<TreeNode*>(FindChild(*parent, component));
+        TreeNode* next = parent->children.Find(arena, component);
         if (next == nullptr) {
             if (component.empty()) {
                 parent->kind = NodeKind::Block;
                 return parent;
             }
-            next = parent->Append(
-                std::make_unique<TreeNode>(NodeKind::Block, component, std::string_view()));
+            next = AppendChild(arena, parent, NodeKind::Block, component);
         } else if (next->kind == NodeKind::Value || next->kind == NodeKind::LoneName) {
             // The writer puts out children of blocks only; as a block (name
             // and value kept) the node keeps the key that is added below it.
@@ -149,20 +139,29 @@ TreeNode* ConfigTree::SetterNode(std::string_view path) {
     return node;
 }
 
+// The editor stores every field on each save; a text that did not change is
+// not copied again, so the arena grows with the edits only.
+void ConfigTree::SetValue(std::string_view path, std::string_view text) {
+    TreeNode* node = SetterNode(path);
+    if (node->value != text) {
+        node->value = arena.Copy(text);
+    }
+}
+
 void ConfigTree::SetString(std::string_view path, std::string_view text) {
-    SetterNode(path)->value = std::string(text);
+    SetValue(path, text);
 }
 
 void ConfigTree::SetInt(std::string_view path, std::int32_t number) {
-    SetterNode(path)->value = FormatInt(number);
+    SetValue(path, FormatInt(number));
 }
 
 void ConfigTree::SetFloat(std::string_view path, float number) {
-    SetterNode(path)->value = FormatFloat(number);
+    SetValue(path, FormatFloat(number));
 }
 
 void ConfigTree::SetBool(std::string_view path, bool flag) {
-    SetterNode(path)->value.assign(1, flag ? '1' : '0');
+    SetValue(path, flag ? "1" : "0");
 }
 
 void ConfigTree::AddCommentBefore(std::string_view path, std::string_view text) {
@@ -171,14 +170,11 @@ void ConfigTree::AddCommentBefore(std::string_view path, std::string_view text) 
         return;
     }
     TreeNode* parent = node->parent;
-    std::size_t index = 0;
-    while (parent->children[index].get() != node) {
-        ++index;
-    }
     std::string value = ";";
     value += text;
-    parent->Insert(index,
-                   std::make_unique<TreeNode>(NodeKind::Comment, std::string(), std::move(value)));
+    TreeNode* comment = arena.MakeNode(NodeKind::Comment, NodeText(), arena.Copy(value));
+    comment->parent = parent;
+    parent->children.Insert(arena, parent->children.IndexOf(node), comment);
 }
 
 }  // namespace rw

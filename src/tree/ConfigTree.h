@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "tree/NodeArena.h"
+#include "tree/NodePtr.h"
 #include "tree/Reporter.h"
 #include "tree/TreeNode.h"
 
@@ -56,15 +58,29 @@ public:
 
     std::string path;
     std::string savePath;
-    std::unique_ptr<TreeNode> root;
+    NodePtr root;
     bool isRead = false;
     bool followInherit = true;
 
 private:
-    static std::unique_ptr<TreeNode> NewRoot();
+    void NewRoot();
+    void ReadSource(bool showErrors, Reporter& reporter);
     TreeNode* Lookup(std::string_view path, bool inherit) const;
     TreeNode* SetterNode(std::string_view path);
+    void SetValue(std::string_view path, std::string_view text);
+
+    // The bytes read, which names and values view; on the heap, so that the
+    // views hold when the tree is moved.
+    std::unique_ptr<const std::string> source;
+    // Lookups build indexes of large blocks in it on demand.
+    mutable NodeArena arena;
 };
+
+// How many inheritance references one lookup follows in all. Real cars use one
+// or two levels; a lookup that needs more finds nothing, as in a reference
+// cycle, so that no file can make a lookup cost more than this many walks of
+// its path.
+inline constexpr int kMaxInheritHops = 256;
 
 // The name of every tree's root node.
 inline constexpr std::string_view kRootName = "INI File";

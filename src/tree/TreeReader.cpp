@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "tree/ConfigTree.h"
 
@@ -72,36 +74,63 @@ bool ReadFile(const std::string& path, std::string& content) {
     return true;
 }
 
-// Turns the text of a car file into nodes below `root`.
+// Turns the text of a car file into nodes below `root`. Names and values view
+// the text, which must live as long as the tree. The children of each open
+// block gather on one stack and move into an exact array of the arena when the
+// block closes.
 class LineReader {
 public:
-    LineReader(TreeNode& root, bool showErrors, Reporter& reporter)
-        : root(root), current(&root), showErrors(showErrors), reporter(reporter) {}
+    LineReader(NodeArena& arena, TreeNode& root, bool showErrors, Reporter& reporter)
+        : arena(arena), showErrors(showErrors), reporter(reporter) {
+        open.push_back({&root, 0});
+    }
 
     void Run(std::string_view text) {
-        std::size_t position = 0;
         // The text after the last line break is a line only when it is not
         // empty, so a saved file reads back without growing a blank line.
-        while (position < text.size()) {
-            std::size_t end = text.find('\n', position);
-            if (end == std::string_view::npos) {
-                end = text.size();
-            }
+        const char* line = text.data();
+        const char* const end = line + text.size();
+        while (line != end) {
+            const void* found = std::memchr(line, '\n', static_cast<std::size_t>(end - line));
+            const char* lineEnd = found != nullptr ? static_cast<const char*>(found) : end;
             ++lineNumber;
-            Handle(TrimLine(text.substr(position, end - position)));
-            position = end + 1;
+            Handle(TrimLine(std::string_view(line, static_cast<std::size_t>(lineEnd - line))));
+            line = lineEnd == end ? end : lineEnd + 1;
         }
         FlushPending();
-        ReportBalance();
+        const bool unclosed = open.size() > 1;
+        while (!open.empty()) {
+            Close();
+        }
+        ReportBalance(unclosed);
     }
 
 private:
     enum class Previous { Other, ValueLine, InheritLine, PendingName };
+    struct Frame {
+        TreeNode* block;
+        std::size_t firstChild;  // in `pending`
+    };
+
+    TreeNode* Add(NodeKind kind, std::string_view name, std::string_view value) {
+        TreeNode* node = arena.MakeNode(kind, NodeText(name), NodeText(value));
+        node->parent = open.back().block;
+        pending.push_back(node);
+        return node;
+    }
+
+    void Close() {
+        const Frame frame = open.back();
+        open.pop_back();
+        frame.block->children.Assign(arena, pending.data() + frame.firstChild,
+                                     pending.size() - frame.firstChild);
+        pending.resize(frame.firstChild);
+    }
 
     void Handle(std::string_view line) {
         if (line.empty()) {
             FlushPending();
-            current->Append(std::make_unique<TreeNode>(NodeKind::BlankLine, "", ""));
+            Add(NodeKind::BlankLine, {}, {});
             previous = Previous::Other;
             return;
         }
@@ -112,17 +141,16 @@ private:
                 return;
             case ';':
                 FlushPending();
-                current->Append(
-                    std::make_unique<TreeNode>(NodeKind::Comment, std::string_view(), line));
+                Add(NodeKind::Comment, {}, line);
                 previous = Previous::Other;
                 return;
             case '}':
                 FlushPending();
-                if (current == &root) {
+                if (open.size() == 1) {
                     // A surplus brace: what follows stays in the root.
                     surplusClose = true;
                 } else {
-                    current = current->parent;
+                    Close();
                 }
                 previous = Previous::Other;
                 return;
@@ -132,8 +160,8 @@ private:
         std::size_t tilde = line.find('~');
         if (tilde != std::string_view::npos && tilde != 0) {
             FlushPending();
-            previousNode = current->Append(std::make_unique<TreeNode>(
-                NodeKind::InheritBlock, line.substr(0, tilde), line.substr(tilde + 1)));
+            previousNode =
+                Add(NodeKind::InheritBlock, line.substr(0, tilde), line.substr(tilde + 1));
             previous = Previous::InheritLine;
             return;
         }
@@ -158,34 +186,34 @@ private:
         while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
             value.remove_prefix(1);
         }
-        previousNode = current->Append(std::make_unique<TreeNode>(NodeKind::Value, name, value));
+        previousNode = Add(NodeKind::Value, name, value);
         previous = Previous::ValueLine;
     }
 
     void Open() {
+        TreeNode* block = nullptr;
         switch (previous) {
             case Previous::PendingName:
-                current = current->Append(
-                    std::make_unique<TreeNode>(NodeKind::Block, pendingName, std::string_view()));
+                block = Add(NodeKind::Block, pendingName, {});
                 break;
             case Previous::ValueLine:
                 previousNode->kind = NodeKind::Block;
-                current = previousNode;
+                block = previousNode;
                 break;
             case Previous::InheritLine:
-                current = previousNode;
+                block = previousNode;
                 break;
             case Previous::Other:
-                break;
+                return;
         }
+        open.push_back({block, pending.size()});
     }
 
     void FlushPending() {
         if (previous != Previous::PendingName) {
             return;
         }
-        current->Append(
-            std::make_unique<TreeNode>(NodeKind::LoneName, pendingName, std::string_view()));
+        Add(NodeKind::LoneName, pendingName, {});
         previous = Previous::Other;
         if (showErrors) {
             Report report;
@@ -198,11 +226,11 @@ private:
         }
     }
 
-    void ReportBalance() {
+    void ReportBalance(bool unclosed) {
         const char* text = nullptr;
         if (surplusClose) {
             text = "Detected more '}' than '{' , may not have read data correctly";
-        } else if (current != &root) {
+        } else if (unclosed) {
             text = "Detected more '{' than '}' , may not have read data correctly";
         }
         if (text != nullptr) {
@@ -211,10 +239,11 @@ private:
         }
     }
 
-    TreeNode& root;
-    TreeNode* current;
+    NodeArena& arena;
     bool showErrors;
     Reporter& reporter;
+    std::vector<Frame> open;
+    std::vector<TreeNode*> pending;
     Previous previous = Previous::Other;
     TreeNode* previousNode = nullptr;
     std::string_view pendingName;
@@ -227,12 +256,14 @@ private:
 
 ConfigTree::ConfigTree(std::string path) : path(std::move(path)) {}
 
-std::unique_ptr<TreeNode> ConfigTree::NewRoot() {
-    return std::make_unique<TreeNode>(NodeKind::Block, kRootName, std::string_view());
+// Drops every node of the tree at once.
+void ConfigTree::NewRoot() {
+    arena = NodeArena();
+    root = arena.MakeNode(NodeKind::Block, NodeText(kRootName), NodeText());
 }
 
 ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
-    root = NewRoot();
+    NewRoot();
     if (path == kUnsavedPath) {
         isRead = true;
         return ReadResult::Success;
@@ -245,13 +276,19 @@ ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
         reporter.Show(FileReadError(path, errno));
         return ReadResult::FileError;
     }
-    ReadText(content, showErrors, reporter);
+    source = std::make_unique<const std::string>(std::move(content));
+    ReadSource(showErrors, reporter);
     return ReadResult::Success;
 }
 
 void ConfigTree::ReadText(std::string_view text, bool showErrors, Reporter& reporter) {
-    root = NewRoot();
-    LineReader(*root, showErrors, reporter).Run(text);
+    source = std::make_unique<const std::string>(text);
+    ReadSource(showErrors, reporter);
+}
+
+void ConfigTree::ReadSource(bool showErrors, Reporter& reporter) {
+    NewRoot();
+    LineReader(arena, *root, showErrors, reporter).Run(*source);
     isRead = true;
 }
 

@@ -43,13 +43,13 @@ std::vector<std::string> Prefixed(const char* prefix, const std::vector<std::str
 std::vector<std::string> FillEvents() {
     return Prefixed("fill:",
                     {"General", "Body", "Engine", "Gearbox", "Driveline", "Wheels", "Suspension",
-                     "Misc", "Aero", "CarModels", "Sounds", "WheelModels", "OtherModels"});
+                     "Misc", "Aero", "Car Models", "Sounds", "Wheel Models", "Other Models"});
 }
 
 std::vector<std::string> StoreEvents() {
     return Prefixed("store:",
                     {"General", "Body", "Engine", "Gearbox", "Driveline", "Suspension", "Misc",
-                     "Wheels", "Aero", "CarModels", "Sounds", "WheelModels", "OtherModels"});
+                     "Wheels", "Aero", "Car Models", "Sounds", "Wheel Models", "Other Models"});
 }
 
 std::vector<std::string> Concat(std::vector<std::string> head,

@@ -13,38 +13,6 @@
 
 namespace rw::test {
 
-inline const char* PageName(PageId page) {
-    switch (page) {
-        case PageId::General:
-            return "General";
-        case PageId::Body:
-            return "Body";
-        case PageId::Engine:
-            return "Engine";
-        case PageId::Gearbox:
-            return "Gearbox";
-        case PageId::Driveline:
-            return "Driveline";
-        case PageId::Misc:
-            return "Misc";
-        case PageId::Wheels:
-            return "Wheels";
-        case PageId::Suspension:
-            return "Suspension";
-        case PageId::Aero:
-            return "Aero";
-        case PageId::CarModels:
-            return "CarModels";
-        case PageId::Sounds:
-            return "Sounds";
-        case PageId::WheelModels:
-            return "WheelModels";
-        case PageId::OtherModels:
-            return "OtherModels";
-    }
-    return "?";
-}
-
 // Host and pages write to one log so that tests see the order across both.
 using EventLog = std::vector<std::string>;
 
@@ -153,13 +121,13 @@ public:
     explicit RecordingPages(EventLog& log) : log(log) {}
 
     void FillFromTree(PageId page, const ConfigTree& tree) override {
-        log.push_back(std::string("fill:") + PageName(page));
+        log.push_back(std::string("fill:") + PageTabLabel(page));
         std::string name;
         tree.GetString("car.name", name);
         filledNames.push_back(name);
     }
     void StoreToTree(PageId page, ConfigTree& tree) override {
-        log.push_back(std::string("store:") + PageName(page));
+        log.push_back(std::string("store:") + PageTabLabel(page));
         if (onStore) {
             onStore(page, tree);
         }

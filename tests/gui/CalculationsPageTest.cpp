@@ -1,19 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTest>
 #include <algorithm>
-#include <fstream>
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "widgets/PageView.h"
-#include "pages/WheelSelector.h"
+#include "pages/TopView.h"
 #include "shell/MainDialog.h"
+#include "widgets/PageView.h"
 
 namespace rw {
 namespace {
@@ -21,105 +19,65 @@ namespace {
 using page_test::Find;
 using page_test::TypeOver;
 
-std::string Car(float cgZ, const char* zs[4], const char* xs[4]) {
-    std::string text =
-        "car\n{\n   wheels=4\n   cg\n   {\n      z=" + std::to_string(cgZ) + "\n   }\n}\n";
-    for (int i = 0; i < 4; ++i) {
-        text += "susp" + std::to_string(i) + "\n{\n   x=" + xs[i] + "\n   z=" + zs[i] + "\n}\n";
-    }
-    return text;
-}
-
 class CalculationsPageTest : public ::testing::Test {
 protected:
     CalculationsPageTest() : window(dialogs) {
         window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // Wheelbase 2.6 m, centre of gravity 0.1 m ahead, five forward gears.
+        window.LoadAtStart(std::string(RIGWRIGHT_SOURCE_DIR) + "/examples/sample-car.ini");
+        QTest::mouseClick(Find<QPushButton>(window, "physicsButton"), Qt::LeftButton);
     }
 
-    void Load(const std::string& text) {
-        const std::string path = dir.filePath("car.ini").toStdString();
-        std::ofstream(path, std::ios::binary) << text;
-        window.LoadAtStart(path);
-    }
-    QTabBar* Tabs() { return Find<QTabBar>(window, "pageTabBar"); }
     // A click on a Physics tab, as the user selects it.
-    PageView* SelectTab(PageSlot slot) {
-        QTest::mouseClick(Find<QPushButton>(window, "physicsButton"), Qt::LeftButton);
-        const std::vector<PageSlot>& shownSlots = window.ShownSlots();
-        const auto at = std::find(shownSlots.begin(), shownSlots.end(), slot);
-        EXPECT_NE(at, shownSlots.end());
-        const int index = static_cast<int>(at - shownSlots.begin());
-        QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(index).center());
-        EXPECT_EQ(Tabs()->currentIndex(), index);
+    PageView* Select(PageId slot) {
+        const std::vector<PageId>& shown = window.ShownSlots();
+        const auto index = std::find(shown.begin(), shown.end(), slot) - shown.begin();
+        QTest::mouseClick(tabs, Qt::LeftButton, {},
+                          tabs->tabRect(static_cast<int>(index)).center());
         return window.View(slot);
     }
-    QString Figure(const char* name) {
-        return Find<QLabel>(*window.View(PageSlot::Calculations), name)->text();
-    }
-    QStringList Figures() {
-        return {Figure("frontWeightDistributionValue"), Figure("wheelbaseValue"),
-                Figure("frontTrackValue"), Figure("rearTrackValue")};
-    }
+    QString Figure(const char* name) { return Find<QLabel>(*page, name)->text(); }
+    QString Cell(int row, int column) { return table->item(row, column)->text(); }
+    QImage Drawing() { return topView->grab().toImage(); }
 
-    QTemporaryDir dir;
     ScriptedDialogs dialogs;
     MainDialog window;
+    QTabBar* tabs = Find<QTabBar>(window, "pageTabBar");
+    PageView* page = window.View(PageId::Calculations);
+    QTableWidget* table = Find<QTableWidget>(*page, "gearingTable");
+    TopView* topView = Find<TopView>(*page, "topView");
 };
 
-const char* kZ[4] = {"1.2", "1.2", "-1.4", "-1.4"};
-const char* kX[4] = {"-0.75", "0.75", "-0.7", "0.7"};
+TEST_F(CalculationsPageTest, RecalculatedAtEachSelectionWithValuesTypedAndNotSaved) {
+    const QImage empty = Drawing();
+    EXPECT_EQ(Figure("wheelbaseValue"), "");
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(topView->accessibleName(), "Top view");
+    EXPECT_EQ(topView->accessibleDescription(), "");
 
-TEST_F(CalculationsPageTest, LabelsAndEmptyUntilFirstSelected) {
-    PageView* page = window.View(PageSlot::Calculations);
-    ASSERT_NE(page, nullptr);
-    const std::pair<const char*, const char*> labels[] = {
-        {"frontWeightDistributionLabel", "Front Weight Distribution:"},
-        {"wheelbaseLabel", "Wheelbase:"},
-        {"frontTrackLabel", "Track Width (Front):"},
-        {"rearTrackLabel", "Track Width (Rear):"},
-    };
-    for (const auto& [name, text] : labels) {
-        EXPECT_EQ(Find<QLabel>(*page, name)->text(), text) << name;
-    }
-    EXPECT_EQ(Find<QGroupBox>(*page, "calculatedInformationGroup")->title(),
-              "Calculated Information");
+    Select(PageId::Calculations);
+    EXPECT_EQ(Figure("wheelbaseValue"), "2.600 m");
+    EXPECT_EQ(topView->accessibleDescription(),
+              "Front Weight Distribution: 53.85 %, Wheelbase: 2.600 m, Track Width (Front): "
+              "1.480 m, Track Width (Rear): 1.520 m");
+    const QImage first = Drawing();
+    EXPECT_NE(first, empty);
+    ASSERT_EQ(table->rowCount(), 5);
+    EXPECT_EQ((QStringList{Cell(0, 0), Cell(0, 1), Cell(4, 0), Cell(4, 1), Cell(4, 5)}),
+              (QStringList{"1", "3.31", "5", "0.97", ""}));
 
-    Load(Car(0.0f, kZ, kX));
-    EXPECT_EQ(Figures(), (QStringList{"", "", "", ""}));
-    PageView* selected = SelectTab(PageSlot::Calculations);
-    EXPECT_EQ(window.ShownPage(), selected);
-    EXPECT_EQ(Figures(), (QStringList{"53.85 %", "2.600 m", "1.500 m", "1.400 m"}));
-}
-
-TEST_F(CalculationsPageTest, EachSelectionRecalculatesFromTheFileJustLoaded) {
-    Load(Car(0.0f, kZ, kX));
-    SelectTab(PageSlot::Calculations);
+    TypeOver(Find<QLineEdit>(*Select(PageId::Body), "cgZEdit"), "0.39");
+    TypeOver(Find<QLineEdit>(*Select(PageId::Gearbox), "ratio1Edit"), "4");
+    TypeOver(Find<QLineEdit>(*Select(PageId::Driveline), "ratioEdit"), "0.5");
+    TypeOver(Find<QLineEdit>(*Select(PageId::Engine), "maxRpmEdit"), "0");
+    // Nothing changes until the tab is selected again.
     EXPECT_EQ(Figure("frontWeightDistributionValue"), "53.85 %");
-    // Between two selections the figures stay as they were.
-    Load(Car(0.1f, kZ, kX));
-    EXPECT_EQ(Figure("frontWeightDistributionValue"), "53.85 %");
-    SelectTab(PageSlot::Suspension);
-    SelectTab(PageSlot::Calculations);
-    EXPECT_EQ(Figure("frontWeightDistributionValue"), "57.69 %");
-}
-
-TEST_F(CalculationsPageTest, TypedValuesOnBodyAndSuspensionCountWithoutASave) {
-    Load(Car(0.0f, kZ, kX));
-    PageView* body = SelectTab(PageSlot::Body);
-    ASSERT_NE(body, nullptr);
-    TypeOver(Find<QLineEdit>(*body, "cgZEdit"), "0.1");
-    SelectTab(PageSlot::Calculations);
-    EXPECT_EQ(Figure("frontWeightDistributionValue"), "57.69 %");
-
-    // Both rear suspensions moved to z 0.2 count as behind the origin.
-    PageView* suspension = SelectTab(PageSlot::Suspension);
-    auto* selector = Find<WheelSelector>(*suspension, "wheelSelector");
-    QTest::mouseClick(selector->Button(2), Qt::LeftButton);
-    QTest::mouseClick(selector->Button(3), Qt::LeftButton);
-    TypeOver(Find<QLineEdit>(*suspension, "zEdit"), "0.2");
-    SelectTab(PageSlot::Calculations);
-    EXPECT_EQ(Figure("wheelbaseValue"), "1.400 m");
+    EXPECT_EQ(Drawing(), first);
+    Select(PageId::Calculations);
+    EXPECT_EQ(Figure("frontWeightDistributionValue"), "65.00 %");
+    EXPECT_NE(Drawing(), first);
+    // Overall ratio 4 x 0.5; after the upshift 6900 x 2.13 / 4; nothing at 0 rpm.
+    EXPECT_EQ((QStringList{Cell(0, 2), Cell(0, 5), Cell(0, 4)}), (QStringList{"2", "3674", "0.0"}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -331,7 +331,7 @@ TEST_F(MainDialogTest, AboutBoxOnButtonAndF1) {
 // Page views that log what the window asks of them.
 class LoggingPage : public PageView {
 public:
-    LoggingPage(PageSlot slot, std::vector<std::string>& log, Dialogs& dialogs, QWidget* parent)
+    LoggingPage(PageId slot, std::vector<std::string>& log, Dialogs& dialogs, QWidget* parent)
         : PageView(dialogs, parent), slot(slot), log(log) {}
 
     void FillFromTree(const ConfigTree&) override { log.push_back(std::string("fill ") + Name()); }
@@ -343,20 +343,17 @@ public:
     }
     const char* Name() const { return PageTabLabel(slot); }
 
-    PageSlot slot;
+    PageId slot;
     std::vector<std::string>& log;
 };
 
 class PageTabTest : public MainDialogTest {
 protected:
-    MainDialog::PageFactory Factory(std::vector<PageSlot> absent = {}) {
-        return [this, absent](FormSet&, Dialogs& d, QWidget* parent) {
+    MainDialog::PageFactory Factory() {
+        return [this](FormSet&, Dialogs& d, QWidget* parent) {
             PageViews views{};
-            for (std::size_t i = 0; i < kPageSlotCount; ++i) {
-                const auto slot = static_cast<PageSlot>(i);
-                if (std::find(absent.begin(), absent.end(), slot) == absent.end()) {
-                    views[i] = new LoggingPage(slot, log, d, parent);
-                }
+            for (std::size_t i = 0; i < kPageCount; ++i) {
+                views[i] = new LoggingPage(static_cast<PageId>(i), log, d, parent);
             }
             return views;
         };
@@ -428,7 +425,7 @@ TEST_F(PageTabTest, CategoriesAndPages) {
         Click(window, "physicsButton");
     }
     Click(window, "infoButton");
-    EXPECT_EQ(window.ShownSlots(), std::vector<PageSlot>{PageSlot::General});
+    EXPECT_EQ(window.ShownSlots(), std::vector<PageId>{PageId::General});
     EXPECT_EQ(Shown(window), "General");
     EXPECT_TRUE(window.ShownPage()->isVisible());
 }
@@ -439,7 +436,7 @@ TEST_F(PageTabTest, DocumentFillsAndStoresInItsOrders) {
     const std::vector<std::string> fills = log;
     ASSERT_EQ(fills.size(), kFillOrder.size());
     for (std::size_t i = 0; i < kFillOrder.size(); ++i) {
-        EXPECT_EQ(fills[i], std::string("fill ") + PageTabLabel(SlotOf(kFillOrder[i])));
+        EXPECT_EQ(fills[i], std::string("fill ") + PageTabLabel(kFillOrder[i]));
     }
     log.clear();
     // The logging pages leave the forms empty, which the warnings notice.
@@ -447,25 +444,8 @@ TEST_F(PageTabTest, DocumentFillsAndStoresInItsOrders) {
     Click(window, "saveButton");
     ASSERT_EQ(log.size(), kStoreOrder.size());
     for (std::size_t i = 0; i < kStoreOrder.size(); ++i) {
-        EXPECT_EQ(log[i], std::string("store ") + PageTabLabel(SlotOf(kStoreOrder[i])));
+        EXPECT_EQ(log[i], std::string("store ") + PageTabLabel(kStoreOrder[i]));
     }
-}
-
-TEST_F(PageTabTest, AbsentPagesHaveNoTab) {
-    MainDialog window(dialogs, Factory({PageSlot::General, PageSlot::Misc, PageSlot::Calculations,
-                                        PageSlot::CarModels, PageSlot::WheelModels,
-                                        PageSlot::OtherModels, PageSlot::Sounds}));
-    window.LoadAtStart(Car("absent.ini", CleanCar()));
-    EXPECT_TRUE(TabLabels(window).empty());
-    EXPECT_EQ(window.ShownPage(), nullptr);
-    Click(window, "physicsButton");
-    EXPECT_EQ(TabLabels(window), (std::vector<QString>{"Body", "Engine", "Gearbox", "Driveline",
-                                                       "Wheels", "Suspension", "Aero"}));
-    Click(window, "presentationButton");
-    EXPECT_TRUE(TabLabels(window).empty());
-    EXPECT_EQ(window.ShownPage(), nullptr);
-    // Pages without a view still go through their forms.
-    EXPECT_EQ(window.Forms().General().id, "test");
 }
 
 // A field that does not parse stops the store at that field: the Engine
@@ -474,8 +454,8 @@ TEST_F(MainDialogTest, FailedTakeAtSaveStoresTheEarlierFields) {
     MainDialog window(dialogs);
     const std::string path = Car("take.ini", CleanCar());
     window.LoadAtStart(path);
-    QLineEdit* maxRpm = window.View(PageSlot::Engine)->findChild<QLineEdit*>("maxRpmEdit");
-    QLineEdit* idleRpm = window.View(PageSlot::Engine)->findChild<QLineEdit*>("idleRpmEdit");
+    QLineEdit* maxRpm = window.View(PageId::Engine)->findChild<QLineEdit*>("maxRpmEdit");
+    QLineEdit* idleRpm = window.View(PageId::Engine)->findChild<QLineEdit*>("idleRpmEdit");
     ASSERT_TRUE(maxRpm && idleRpm);
     EXPECT_EQ(maxRpm->text(), "7000");
     maxRpm->setText("7500");
@@ -496,7 +476,7 @@ TEST_F(MainDialogTest, Windows1252FileSavesByteForByte) {
     const std::string original = CleanCar("Citro\xEBn \x81\xFF");
     const std::string path = Car("cp1252.ini", original);
     window.LoadAtStart(path);
-    EXPECT_EQ(window.View(PageSlot::General)->findChild<QLineEdit*>("nameEdit")->text(),
+    EXPECT_EQ(window.View(PageId::General)->findChild<QLineEdit*>("nameEdit")->text(),
               QString::fromUtf8("Citro\xC3\xABn \xC2\x81\xC3\xBF"));
     const std::string copy = PathOf("copy.ini");
     dialogs.files.push_back(copy);

@@ -2,22 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
+#include <QToolButton>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "ScriptedDialogs.h"
-#include "pages/WheelSelector.h"
+#include "shell/MainDialog.h"
 #include "tree/ConfigTree.h"
-#include "tree/Reporter.h"
+#include "widgets/PageView.h"
 
-// Small helpers for the page tests: trees from text, stored values by path,
-// and typing the way a user does.
+// Trees from text, values by path, typing and clicking as a user does, and
+// the editor window to do it in.
 namespace page_test {
 
 class SilentReporter : public rw::Reporter {
@@ -38,13 +40,6 @@ inline std::string ValueAt(const rw::ConfigTree& tree, std::string_view path) {
     return tree.Find(path) && tree.GetString(path, value) ? value : "<missing>";
 }
 
-// Selects the field's text and types over it, one key at a time.
-inline void TypeOver(QLineEdit* edit, const char* text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
 template <typename T>
 T* Find(const QWidget& root, const char* name) {
     T* child = root.findChild<T*>(QString::fromLatin1(name));
@@ -52,32 +47,71 @@ T* Find(const QWidget& root, const char* name) {
     return child;
 }
 
-// Clicks one button of the page's wheel selector, as a user does.
-inline void ClickWheel(const QWidget& page, int wheel) {
-    QTest::mouseClick(Find<rw::WheelSelector>(page, "wheelSelector")->Button(wheel),
-                      Qt::LeftButton);
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// A page over a form of its own, shown, with scripted dialogs.
-template <typename Page, typename Form>
-class PageFixture : public ::testing::Test {
+// Selects the field's text and types over it, one key at a time.
+inline void TypeOver(QLineEdit* edit, const char* text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// A push button with the mouse; a check box or radio button with the space
+// bar, since its box may sit anywhere in a stretched row.
+inline void Click(const QWidget& root, const char* name) {
+    QAbstractButton* button = Find<QAbstractButton>(root, name);
+    if (qobject_cast<QPushButton*>(button)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        return;
+    }
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+}
+
+// The editor window, shown and active, with scripted dialogs and a folder.
+class EditorTest : public ::testing::Test {
 protected:
-    void SetUp() override { page.show(); }
+    EditorTest() {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
 
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(page, name); }
-    QCheckBox* Check(const char* name) { return Find<QCheckBox>(page, name); }
-    QRadioButton* Radio(const char* name) { return Find<QRadioButton>(page, name); }
+    std::string PathOf(const char* name) const { return dir.filePath(name).toStdString(); }
 
-    // What the page stores into an empty tree.
-    rw::ConfigTree Stored() {
+    // Loads a four-wheeled car with these lines besides.
+    void Load(const std::string& text) {
+        std::ofstream(PathOf("car.ini"), std::ios::binary) << "car\n{\n   wheels=4\n}\n" << text;
+        window.LoadAtStart(PathOf("car.ini"));
+        ASSERT_TRUE(dialogs.messages.empty());
+    }
+
+    // Shows a page: its category, then a click on its tab.
+    rw::PageView& Show(rw::PageId slot) {
+        window.SelectCategory(CategoryOf(slot));
+        auto* tabs = Find<QTabBar>(window, "pageTabBar");
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == QString::fromLatin1(PageTabLabel(slot))) {
+                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+            }
+        }
+        EXPECT_TRUE(window.View(slot)->isVisible()) << PageTabLabel(slot);
+        return *window.View(slot);
+    }
+
+    // What a page stores into an empty tree.
+    static rw::ConfigTree Stored(rw::PageView& page) {
         rw::ConfigTree tree = TreeOf("");
         page.StoreToTree(tree);
         return tree;
     }
 
+    QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    Form form;
-    Page page{form, dialogs};
+    rw::MainDialog window{dialogs};
 };
 
 }  // namespace page_test

@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <string>
 
+#include "ScriptedDialogs.h"
+#include "widgets/PageView.h"
 #include "widgets/QtDialogs.h"
 #include "widgets/TextCodec.h"
 
@@ -15,7 +23,6 @@ TEST(TextCodecTest, EveryByteSequenceRoundTrips) {
     }
     const std::vector<std::string> samples = {
         "",
-        "plain",
         "Citro\xC3\xABn",        // UTF-8
         "Citro\xEBn",            // Windows-1252
         "\x81\x8D\x8F\x90\x9D",  // its unassigned bytes
@@ -52,6 +59,42 @@ TEST(QtFileFilterTest, WindowsFormBecomesQtForm) {
     EXPECT_EQ(QtFileFilter("Models|*.dof;*.obj|All Files (*.*)|*.*||"),
               "Models (*.dof *.obj);;All Files (*.*)");
     EXPECT_EQ(QtFileFilter(""), "");
+}
+
+TEST(PageViewTest, EnterAndEscapeDoNothing) {
+    ScriptedDialogs dialogs;
+    PageView page(dialogs);
+    auto* notes = new QPlainTextEdit(&page);
+    auto* button = new QPushButton("Apply", &page);
+    page.show();
+    QSignalSpy clicks(button, &QPushButton::clicked);
+
+    notes->setFocus();
+    QTest::keyClicks(notes, "ab");
+    QTest::keyClick(notes, Qt::Key_Return);
+    QTest::keyClick(notes, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(notes, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(notes, Qt::Key_Escape);
+    EXPECT_EQ(notes->toPlainText(), "ab");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter);
+    EXPECT_EQ(clicks.count(), 0);
+
+    // A field added after the page was built is covered too, down the tree.
+    auto* group = new QWidget(&page);
+    auto* late = new QLineEdit(group);
+    group->show();
+    QSignalSpy returns(late, &QLineEdit::returnPressed);
+    QTest::keyClick(late, Qt::Key_Return);
+    EXPECT_EQ(returns.count(), 0);
+
+    // A dialog opened from a page keeps its keys.
+    auto* dialog = new QDialog(&page);
+    dialog->show();
+    QSignalSpy rejected(dialog, &QDialog::rejected);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_EQ(rejected.count(), 1);
 }
 
 }  // namespace

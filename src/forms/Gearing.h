@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/DrivelineForm.h"
+#include "forms/EngineForm.h"
+#include "forms/GearboxForm.h"
+#include "forms/WheelsForm.h"
+
+namespace rw {
+
+// One forward gear of the gearing table, each cell as shown: "n/a" where a
+// divisor is 0 or the result is not finite; the top gear has no rpm after
+// an upshift and shows it empty.
+struct GearRow {
+    std::string gear;
+    std::string ratio;
+    std::string overall;
+    // Road speeds in km/h.
+    std::string atShiftUp;
+    std::string atMaxRpm;
+    std::string rpmAfterUpshift;
+
+    // The cells in table order, from Gear to RPM after upshift.
+    std::array<std::string_view, 6> Cells() const {
+        return {gear, ratio, overall, atShiftUp, atMaxRpm, rpmAfterUpshift};
+    }
+};
+
+// Every forward gear the gearbox holds, through the differential onto the mean
+// radius of the driven wheels (the front pair for FWD, the rear pair for RWD,
+// all four while the drive is undecided), at the engine's shift-up and
+// maximum rpm.
+std::vector<GearRow> ComputeGearing(const EngineForm& engine, const GearboxForm& gearbox,
+                                    const DrivelineForm& driveline, const WheelsForm& wheels);
+
+}  // namespace rw
