@@ -19,6 +19,7 @@ constexpr std::size_t kMaxKeyDepth = 256;
 
 constexpr const char* kHelp =
     "usage: rigwright-cli COMMAND ARGS\n"
+    "       rigwright-cli --help | --version\n"
     "\n"
     "  format IN OUT        read IN and write it again in the editor's output form\n"
     "  get FILE KEY         print the value of the dotted KEY (inheritance followed)\n"
@@ -290,6 +291,10 @@ constexpr Command kCommands[] = {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         out << kHelp;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "rigwright-cli " RIGWRIGHT_VERSION "\n";
         return 0;
     }
     // report checks its own arguments: FILE and an optional --json.

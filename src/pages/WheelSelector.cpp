@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "widgets/Look.h"
+
 namespace rw {
 
 namespace {
@@ -35,6 +37,7 @@ WheelSelector::WheelSelector(QWidget* parent) : QWidget(parent) {
         button->setCheckable(true);
         // A selector button is never the page's default button.
         button->setAutoDefault(false);
+        HighlightWhenChecked(button);
         grid->addWidget(button, place.row, place.column);
         buttons[static_cast<std::size_t>(wheel)] = button;
         connect(button, &QPushButton::toggled, this, [this] { emit SelectionChanged(Mask()); });
@@ -56,6 +59,7 @@ void WheelSelector::SetMask(std::uint32_t mask) {
         QPushButton* button = buttons[static_cast<std::size_t>(wheel)];
         const QSignalBlocker blocker(button);
         button->setChecked(IsWheelSelected(mask, wheel));
+        ShowCheckedState(button);
     }
 }
 

@@ -25,6 +25,22 @@ std::optional<std::string> EditorApp::StartFile(int argc, const char* const* arg
     return std::string(argv[1]);
 }
 
+std::optional<std::string> EditorApp::VersionOrHelp(int argc, const char* const* argv) {
+    if (argc != 2) {
+        return std::nullopt;
+    }
+    const std::string_view argument = argv[1];
+    if (argument == "--version") {
+        return "rigwright " RIGWRIGHT_VERSION;
+    }
+    if (argument == "--help" || argument == "-h") {
+        return "usage: rigwright [FILE]\n"
+               "Opens the editor for the Tavix car file FILE (car.ini), or with no file.\n"
+               "rigwright-cli edits car files without a window.";
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> EditorApp::MissingDisplay(int argc, const char* const* argv) {
     if (EnvironmentSet("QT_QPA_PLATFORM") || EnvironmentSet("DISPLAY") ||
         EnvironmentSet("WAYLAND_DISPLAY")) {
@@ -51,6 +67,8 @@ int EditorApp::Run(int& argc, char** argv) {
     QtDialogs dialogs;
     MainDialog window(dialogs);
     dialogs.SetParent(&window);
+    QObject::connect(&window, &MainDialog::DocumentFileChanged, &window,
+                     [&dialogs](const QString& path) { dialogs.SetStartFolderOf(path); });
     window.show();
     if (startFile) {
         window.LoadAtStart(*startFile);

@@ -1,6 +1,10 @@
 #include "shell/MainDialog.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -8,8 +12,10 @@
 
 #include "shell/AboutDialog.h"
 #include "ui_MainDialog.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EnterEscapeFilter.h"
+#include "widgets/Look.h"
 #include "widgets/PageView.h"
 
 // The resources live in a static library; their registration must be asked for.
@@ -25,6 +31,16 @@ QString PathText(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
+// The one local file a drag carries, or an empty text for anything else.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile()) {
+        return {};
+    }
+    const QString path = data->urls().front().toLocalFile();
+    return QFileInfo(path).isDir() ? QString() : path;
+}
+
 }  // namespace
 
 MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget* parent)
@@ -36,8 +52,11 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
       document(host, pages) {
     InitResources();
     ui->setupUi(this);
-    setWindowFlags((windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) &
+    setWindowFlags((windowFlags() | Qt::Window | Qt::WindowMinimizeButtonHint |
+                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) &
                    ~Qt::WindowContextHelpButtonHint);
+    setSizeGripEnabled(true);
+    setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/rigwright.png")));
     new EnterEscapeFilter(this);
 
@@ -52,6 +71,7 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
 
     categoryButtons = {ui->infoButton, ui->physicsButton, ui->presentationButton};
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        HighlightWhenChecked(categoryButtons[i]);
         connect(categoryButtons[i], &QAbstractButton::clicked, this,
                 [this, i] { SelectCategory(static_cast<PageCategory>(i)); });
     }
@@ -63,8 +83,11 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
         // Prompts name the page by its tab label.
         view->setWindowTitle(QString::fromLatin1(row.label));
         ui->pageStack->addWidget(view);
+        NameStepArrows(view);
+        FitNumberFields(view);
     }
     pages.SetViews(views);
+    PlacePagesInTabOrder();
 
     connect(ui->loadButton, &QPushButton::clicked, this,
             [this] { RunDocumentOperation([this] { document.Load(); }); });
@@ -86,9 +109,7 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
             [this] { RunDocumentOperation([this] { document.Notepad(); }); });
     connect(ui->aboutButton, &QPushButton::clicked, this, &MainDialog::ShowAbout);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::accept);
-    // The window manager owns the window menu, so F1 takes the About entry's place.
-    auto* aboutKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(aboutKey, &QShortcut::activated, this, &MainDialog::ShowAbout);
+    AddShortcuts();
 
     categoryButtons[0]->setChecked(true);
     BuildPageTabRow();
@@ -96,6 +117,96 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
 }
 
 MainDialog::~MainDialog() = default;
+
+void MainDialog::AddShortcuts() {
+    // Each key clicks its button, so a disabled button's key does nothing.
+    // F1 stands in for the window menu's About entry, which the window
+    // manager owns here.
+    const std::pair<QAbstractButton*, QKeySequence> buttonKeys[] = {
+        {ui->loadButton, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {ui->newButton, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {ui->saveButton, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {ui->saveAsButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {ui->exitButton, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {ui->aboutButton, QKeySequence(Qt::Key_F1)},
+        {ui->infoButton, QKeySequence(Qt::ALT | Qt::Key_1)},
+        {ui->physicsButton, QKeySequence(Qt::ALT | Qt::Key_2)},
+        {ui->presentationButton, QKeySequence(Qt::ALT | Qt::Key_3)},
+    };
+    for (const auto& [button, key] : buttonKeys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().remove(u'&'),
+                                                         key.toString(QKeySequence::NativeText)));
+    }
+    const std::pair<QKeySequence, int> tabKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [key, step] : tabKeys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { StepPageTab(step); });
+    }
+}
+
+void MainDialog::PlacePagesInTabOrder() {
+    // Pages join the window after its own controls; Tab should pass through
+    // the page shown between the page tab row and Notepad.
+    QWidget* previous = ui->pageTabBar;
+    for (PageView* view : views) {
+        std::vector<QWidget*> chain;
+        for (QWidget* widget = view->nextInFocusChain();
+             widget != nullptr && view->isAncestorOf(widget); widget = widget->nextInFocusChain()) {
+            chain.push_back(widget);
+        }
+        for (QWidget* widget : chain) {
+            if (widget->focusPolicy() & Qt::TabFocus) {
+                QWidget::setTabOrder(previous, widget);
+                previous = widget;
+            }
+        }
+    }
+}
+
+void MainDialog::StepPageTab(int step) {
+    const int count = ui->pageTabBar->count();
+    if (!ui->pageTabBar->isEnabled() || count == 0) {
+        return;
+    }
+    ui->pageTabBar->setCurrentIndex((ui->pageTabBar->currentIndex() + step + count) % count);
+}
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainDialog::dragMoveEvent(QDragMoveEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainDialog::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event->mimeData());
+    if (file.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    const QByteArray bytes = QFile::encodeName(file);
+    // The same load as after choosing the file in Load's dialog.
+    RunDocumentOperation([&] {
+        document.LoadAtStart(
+            std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    });
+}
 
 void MainDialog::RunDocumentOperation(const std::function<void()>& operation) {
     host.BeginOperation();
@@ -165,6 +276,9 @@ void MainDialog::SetControlStates(const ControlStates& states) {
 void MainDialog::SetCarPathText(const std::string& text) {
     ui->carPathLabel->setText(PathText(text));
     ui->carPathLabel->setToolTip(PathText(text));
+    if (document.IsOpen() && document.DocumentPath() != kUnsavedPath) {
+        emit DocumentFileChanged(PathText(document.DocumentPath()));
+    }
 }
 
 void MainDialog::SelectCategory(PageCategory selected) {

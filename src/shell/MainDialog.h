@@ -58,7 +58,22 @@ public:
     CarDocument& Document() { return document; }
     FormSet& Forms() { return forms; }
 
+signals:
+    // A car file became the document (load, drop, save as): the file dialogs
+    // start in its folder from now on.
+    void DocumentFileChanged(const QString& path);
+
+protected:
+    // One local file dropped on the window loads it as Load would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    void AddShortcuts();
+    void PlacePagesInTabOrder();
+    // Moves the page tab row's selection by `step`, wrapping around.
+    void StepPageTab(int step);
     void BuildPageTabRow();
     void OnPageTabChanged(int index);
     // Save and Save As first take every data page's controls in the store

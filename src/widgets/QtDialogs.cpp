@@ -1,8 +1,10 @@
 #include "widgets/QtDialogs.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
@@ -74,6 +76,10 @@ MessageAnswer QtDialogs::ShowMessage(const std::string& text, const std::string&
     return MessageAnswer::Ok;
 }
 
+void QtDialogs::SetStartFolderOf(const QString& filePath) {
+    startFolder = QFileInfo(filePath).absolutePath();
+}
+
 std::optional<std::string> QtDialogs::ChooseFile(const std::string& title,
                                                  const std::string& filter, bool save) {
     QFileDialog dialog(parent, DecodeBytes(title));
@@ -83,6 +89,7 @@ std::optional<std::string> QtDialogs::ChooseFile(const std::string& title,
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDirectory(startFolder.isEmpty() ? QDir::homePath() : startFolder);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -90,6 +97,7 @@ std::optional<std::string> QtDialogs::ChooseFile(const std::string& title,
     if (files.isEmpty() || files.front().isEmpty()) {
         return std::nullopt;
     }
+    SetStartFolderOf(files.front());
     const QByteArray bytes = QFile::encodeName(files.front());
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }

@@ -19,6 +19,10 @@ public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent(parent) {}
 
     void SetParent(QWidget* newParent) { parent = newParent; }
+    // The file dialogs start in the folder of the file last chosen or made the
+    // document, in the home folder before either.
+    void SetStartFolderOf(const QString& filePath);
+    const QString& StartFolder() const { return startFolder; }
 
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;
@@ -33,6 +37,7 @@ private:
                                           bool save);
 
     QWidget* parent;
+    QString startFolder;
 };
 
 }  // namespace rw

@@ -30,7 +30,8 @@ TEST_F(EditorTest, EveryPageShowsItsTexts) {
             } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
                 text = group->title();
             } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-                text = button->text();
+                // As shown: the mnemonic's '&' only underlines its letter.
+                text = button->text().remove(u'&');
             }
             if (!text.isEmpty()) {
                 shown.push_back((page->objectName() + " \"" + text + "\"").toStdString());
