@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev googletest libbenchmark-dev libboost-dev
     locales xvfb xauth hyperfine time
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev python3
 )
 
 missing=()
