@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "FormTestTree.h"
 #include "forms/AeroForm.h"
-#include "tree/ConfigTree.h"
+#include "tree/Numbers.h"
 
 namespace rw {
 namespace {
 
-std::vector<std::string> Names(const AeroForm& form) {
-    std::vector<std::string> names;
-    for (const Wing& wing : form.wings) {
-        names.push_back(wing.name);
-    }
-    return names;
-}
-
-std::string WingsFile(int count, int blocks) {
-    std::string text = "aero\n{\nwings=" + std::to_string(count) + "\n";
+std::string WingsFile(const std::string& count, int blocks) {
+    std::string text = "aero\n{\nwings=" + count + "\n";
     for (int i = 0; i < blocks; ++i) {
-        text += "wing" + std::to_string(i) + "\n{\nname=w" + std::to_string(i) +
-                "\nspan=" + std::to_string(i) + "\n}\n";
+        text += "wing" + FormatInt(i) + "\n{\nname=w" + FormatInt(i) + "\nspan=" + FormatInt(i) +
+                "\n}\n";
     }
     return text + "}\n";
 }
@@ -36,64 +27,80 @@ constexpr std::string_view kThreeWings =
     "wing2\n{\nname=flap\ncoeff_down=0.2\nangle=12.5\n}\n"
     "}\n";
 
-// --- Fill, selection and the enable rule -------------------------------------
-
-TEST(AeroFormWings, FillListsWingsInFileOrderWithNothingSelected) {
-    AeroForm form;
-    form.FillFromTree(test::TreeOf(kThreeWings));
-    EXPECT_EQ(form.cx, 0.35f);
-    EXPECT_EQ(form.area, 2.1f);
-    EXPECT_EQ(Names(form), (std::vector<std::string>{"rear", "front", "flap"}));
-    EXPECT_EQ(form.name, "None selected");
-    EXPECT_FALSE(form.Enables().wingFields);
-    EXPECT_FALSE(form.Enables().deleteWing);
-    EXPECT_TRUE(form.Enables().addWing);
-
-    form.SelectWing(1);
-    EXPECT_EQ(form.name, "front");
-    EXPECT_EQ(form.coeffDown, 0.8f);
-    EXPECT_EQ(form.span, 1.2f);
-    EXPECT_EQ(form.x, 0.1f);
-    EXPECT_EQ(form.y, 0.5f);
-    EXPECT_EQ(form.z, 0.0f);
-    EXPECT_TRUE(form.Enables().wingFields);
-    EXPECT_TRUE(form.Enables().deleteWing);
+// The listed wings, the selection with the name and angle it shows, and the
+// enables as "f" (wing fields), "d" (delete), "a" (add).
+std::string State(const AeroForm& form) {
+    std::string text;
+    for (const Wing& wing : form.wings) {
+        text += wing.name + " ";
+    }
+    text += "| " + FormatInt(form.selected) + " " + form.name + " " + ShortestFloat(form.angle);
+    const auto enables = form.Enables();
+    return text + " " + (enables.wingFields ? "f" : "") + (enables.deleteWing ? "d" : "") +
+           (enables.addWing ? "a" : "");
 }
 
-TEST(AeroFormWings, RefillReturnsToNoWingSelected) {
-    AeroForm form;
-    ConfigTree tree = test::TreeOf(kThreeWings);
-    form.FillFromTree(tree);
-    form.SelectWing(2);
-    form.FillFromTree(test::TreeOf("aero\n{\nwings=1\nwing0\n{\nname=only\ncord=0.3\n}\n}\n"));
-    EXPECT_EQ(form.selected, AeroForm::kNoWing);
-    EXPECT_EQ(form.name, "None selected");
-    EXPECT_EQ(form.angle, 0.0f);  // the old wing's 12.5 does not linger
-    EXPECT_FALSE(form.Enables().wingFields);
-    // Edits without a picked wing reach no wing of the new table.
-    form.cord = 9.0f;
-    form.ApplyWingField(AeroForm::WingField::Cord);
-    form.RenameWing("stray");
-    EXPECT_EQ(form.wings[0].cord, 0.3f);
-    EXPECT_EQ(form.wings[0].name, "only");
-}
-
-TEST(AeroFormWings, WingNamedNoneSelectedCannotBeEdited) {
-    AeroForm form;
-    form.FillFromTree(test::TreeOf("aero\n{\nwings=1\nwing0\n{\nname=None selected\n}\n}\n"));
-    form.SelectWing(0);
-    EXPECT_FALSE(form.Enables().wingFields);
-    EXPECT_FALSE(form.Enables().deleteWing);
+TEST(AeroFormWings, SelectionDeleteAndAdd) {
+    struct Case {
+        const char* name;
+        std::string_view file;
+        std::function<void(AeroForm&)> act;
+        const char* state;
+        const char* stored;  // the names in aero.wing0..2 after a store into the same tree
+    };
+    const Case cases[] = {
+        {"filled", kThreeWings, [](AeroForm&) {}, "rear front flap | -1 None selected 0 a",
+         "3 rear front flap"},
+        {"selected", kThreeWings, [](AeroForm& f) { f.SelectWing(2); },
+         "rear front flap | 2 flap 12.5 fda", "3 rear front flap"},
+        {"named None selected", "aero\n{\nwings=1\nwing0\n{\nname=None selected\n}\n}\n",
+         [](AeroForm& f) { f.SelectWing(0); }, "None selected | 0 None selected 0 a",
+         "1 None selected <missing> <missing>"},
+        {"delete first", kThreeWings, [](AeroForm& f) { f.SelectWing(0), f.DeleteWing(); },
+         "front flap | 0 front 0 fda", "2 front flap flap"},
+        {"delete middle", kThreeWings, [](AeroForm& f) { f.SelectWing(1), f.DeleteWing(); },
+         "rear flap | 1 flap 12.5 fda", "2 rear flap flap"},
+        // The last one: back to the first; the old block stays outside the count.
+        {"delete last", kThreeWings, [](AeroForm& f) { f.SelectWing(2), f.DeleteWing(); },
+         "rear front | 0 rear 0 fda", "2 rear front flap"},
+        {"delete the only wing", "aero\n{\nwings=1\nwing0\n{\nname=solo\nangle=2\n}\n}\n",
+         [](AeroForm& f) { f.SelectWing(0), f.DeleteWing(), f.DeleteWing(); },
+         "| -1 None selected 0 a", "0 solo <missing> <missing>"},
+        {"add after a delete starts at zero", kThreeWings,
+         [](AeroForm& f) { f.SelectWing(2), f.DeleteWing(), f.AddWing(); },
+         "rear front NewWing | 2 NewWing 0 fda", "3 rear front NewWing"},
+        // Without a picked wing, edits reach no wing, even after a refill.
+        {"refill drops the selection", kThreeWings,
+         [](AeroForm& f) {
+             f.SelectWing(2);
+             f.FillFromTree(test::TreeOf("aero\n{\nwings=1\nwing0\n{\nname=only\n}\n}\n"));
+             f.cord = 9.0f;
+             f.ApplyWingField(AeroForm::WingField::Cord);
+             f.RenameWing("stray");
+         },
+         "only | -1 None selected 0 a", "1 only front flap"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigTree tree = test::TreeOf(c.file);
+        AeroForm form;
+        form.FillFromTree(tree);
+        c.act(form);
+        EXPECT_EQ(State(form), c.state);
+        form.StoreToTree(tree);
+        EXPECT_EQ(test::ValueAt(tree, "aero.wings") + " " + test::ValueAt(tree, "aero.wing0.name") +
+                      " " + test::ValueAt(tree, "aero.wing1.name") + " " +
+                      test::ValueAt(tree, "aero.wing2.name"),
+                  c.stored);
+        for (const Wing& wing : form.wings) {
+            EXPECT_EQ(wing.cord, 0.0f) << wing.name;
+        }
+    }
 }
 
 TEST(AeroFormWings, EachFieldCopiesIntoTheSelectedWing) {
     using F = AeroForm::WingField;
-    struct Case {
-        F field;
-        float AeroForm::*shown;
-        float Wing::*item;
-    };
-    const Case cases[] = {
+    const std::tuple<F, float AeroForm::*, float Wing::*> cases[] = {
         {F::Cord, &AeroForm::cord, &Wing::cord},
         {F::Downforce, &AeroForm::coeffDown, &Wing::coeffDown},
         {F::Span, &AeroForm::span, &Wing::span},
@@ -104,153 +111,55 @@ TEST(AeroFormWings, EachFieldCopiesIntoTheSelectedWing) {
         {F::Y, &AeroForm::y, &Wing::y},
         {F::Z, &AeroForm::z, &Wing::z},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.field));
+    for (const auto& [field, shown, item] : cases) {
+        SCOPED_TRACE(static_cast<int>(field));
         AeroForm form;
         form.FillFromTree(test::TreeOf(kThreeWings));
         form.SelectWing(2);
         const Wing before = form.wings[2];
-        const Wing other = form.wings[1];
-        for (const Case& any : cases) {
-            form.*(any.shown) = 7.0f;
+        for (const auto& any : cases) {
+            form.*std::get<1>(any) = 7.0f;
         }
-        form.ApplyWingField(c.field);
-        for (const Case& any : cases) {
-            const float expected = any.field == c.field ? 7.0f : before.*(any.item);
-            EXPECT_EQ(form.wings[2].*(any.item), expected) << static_cast<int>(any.field);
+        form.ApplyWingField(field);
+        for (const auto& [anyField, anyShown, anyItem] : cases) {
+            EXPECT_EQ(form.wings[2].*anyItem, anyField == field ? 7.0f : before.*anyItem);
+            EXPECT_NE(form.wings[1].*anyItem, 7.0f);
         }
-        EXPECT_EQ(form.wings[1].*(c.item), other.*(c.item));
     }
 }
 
-// --- Delete and add ---------------------------------------------------------
-
-TEST(AeroFormWings, DeleteMovesLaterWingsUpAndStoreRenumbers) {
-    struct Case {
-        int deleted;
-        std::vector<std::string> names;
-        int selectedAfter;
+// Up to twenty the count is taken as given; beyond, the wings present decide,
+// and a file's wings past twenty load and save whole. Adding stops at twenty.
+TEST(AeroFormWings, CountsAndTheTwentyWingLimit) {
+    const std::tuple<const char*, int, std::size_t, bool> cases[] = {
+        {"3", 1, 3, true},  // missing wings up to the count load empty
+        {"-4", 2, 0, true},
+        {"18", 18, 18, true},
+        {"19", 19, 19, true},
+        {"20", 0, 20, false},
+        {"25", 25, 25, false},
+        {"2147483647", 22, 22, false},  // a runaway count stops where the wings stop
     };
-    const Case cases[] = {
-        {0, {"front", "flap"}, 0},
-        {1, {"rear", "flap"}, 1},
-        {2, {"rear", "front"}, 0},  // the last one: back to the first
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.deleted);
+    for (const auto& [count, blocks, loaded, canAdd] : cases) {
+        SCOPED_TRACE(count);
         AeroForm form;
-        ConfigTree tree = test::TreeOf(kThreeWings);
-        form.FillFromTree(tree);
-        form.SelectWing(c.deleted);
-        form.DeleteWing();
-        EXPECT_EQ(Names(form), c.names);
-        EXPECT_EQ(form.selected, c.selectedAfter);
-        EXPECT_EQ(form.name, c.names[static_cast<std::size_t>(c.selectedAfter)]);
-        EXPECT_TRUE(form.Enables().wingFields);
-
-        form.StoreToTree(tree);
-        EXPECT_EQ(test::ValueAt(tree, "aero.wings"), "2");
-        EXPECT_EQ(test::ValueAt(tree, "aero.wing0.name"), c.names[0]);
-        EXPECT_EQ(test::ValueAt(tree, "aero.wing1.name"), c.names[1]);
-        // The old third block stays in the file, outside the count.
-        EXPECT_EQ(test::ValueAt(tree, "aero.wing2.name"), "flap");
+        form.FillFromTree(test::TreeOf(WingsFile(count, blocks)));
+        EXPECT_EQ(form.wings.size(), loaded);
+        EXPECT_EQ(form.Enables().addWing, canAdd);
+        EXPECT_EQ(form.AddWing(), canAdd);
+        ConfigTree saved = test::TreeOf("");
+        form.StoreToTree(saved);
+        const std::size_t kept = form.wings.size();
+        EXPECT_EQ(test::ValueAt(saved, "aero.wings"), std::to_string(kept));
+        const std::string last = "aero.wing" + std::to_string(blocks - 1) + ".";
+        EXPECT_EQ(test::ValueAt(saved, last + "span"),
+                  blocks == 0 || kept < static_cast<std::size_t>(blocks) ? "<missing>"
+                                                                         : FormatInt(blocks - 1));
     }
 }
-
-TEST(AeroFormWings, DeletingTheOnlyWingLeavesNoneSelected) {
-    AeroForm form;
-    form.FillFromTree(test::TreeOf("aero\n{\nwings=1\nwing0\n{\nname=solo\nspan=2\n}\n}\n"));
-    form.SelectWing(0);
-    form.DeleteWing();
-    EXPECT_TRUE(form.wings.empty());
-    EXPECT_EQ(form.selected, AeroForm::kNoWing);
-    EXPECT_EQ(form.name, "None selected");
-    EXPECT_EQ(form.span, 0.0f);
-    EXPECT_FALSE(form.Enables().wingFields);
-    form.DeleteWing();  // nothing left to delete
-    EXPECT_TRUE(form.wings.empty());
-}
-
-TEST(AeroFormWings, NewWingStartsAtZeroAfterADelete) {
-    AeroForm form;
-    form.FillFromTree(test::TreeOf(kThreeWings));
-    form.SelectWing(1);
-    form.DeleteWing();
-    ASSERT_TRUE(form.AddWing());
-    ASSERT_EQ(form.wings.size(), 3u);
-    const Wing& added = form.wings[2];
-    EXPECT_EQ(added.name, "NewWing");
-    EXPECT_EQ(added.angle, 0.0f);
-    EXPECT_EQ(added.coeffDown, 0.0f);
-    EXPECT_EQ(form.selected, 2);
-    EXPECT_EQ(form.name, "NewWing");
-    EXPECT_EQ(form.angle, 0.0f);
-    EXPECT_TRUE(form.Enables().wingFields);
-}
-
-TEST(AeroFormWings, AddWingStopsAtTwentyListedWings) {
-    AeroForm form;
-    form.FillFromTree(test::TreeOf(WingsFile(18, 18)));
-    EXPECT_TRUE(form.Enables().addWing);
-    EXPECT_TRUE(form.AddWing());
-    EXPECT_TRUE(form.Enables().addWing);
-    EXPECT_TRUE(form.AddWing());
-    EXPECT_FALSE(form.Enables().addWing);
-    EXPECT_FALSE(form.AddWing());
-    EXPECT_EQ(form.wings.size(), 20u);
-}
-
-// --- Counts -----------------------------------------------------------------
-
-TEST(AeroFormWings, MoreThanTwentyWingsLoadAndSaveWhole) {
-    AeroForm form;
-    ConfigTree tree = test::TreeOf(WingsFile(25, 25));
-    form.FillFromTree(tree);
-    ASSERT_EQ(form.wings.size(), 25u);
-    EXPECT_EQ(form.wings[24].name, "w24");
-    EXPECT_EQ(form.wings[24].span, 24.0f);
-    EXPECT_FALSE(form.Enables().addWing);
-    form.SelectWing(24);
-    EXPECT_EQ(form.name, "w24");
-
-    ConfigTree saved = test::TreeOf("");
-    form.StoreToTree(saved);
-    EXPECT_EQ(test::ValueAt(saved, "aero.wings"), "25");
-    EXPECT_EQ(test::ValueAt(saved, "aero.wing24.name"), "w24");
-    EXPECT_EQ(test::ValueAt(saved, "aero.wing24.span"), "24");
-}
-
-TEST(AeroFormWings, CountIsTakenAsGivenUpToTwentyAndBoundedByTheFileBeyond) {
-    struct Case {
-        int count;
-        int blocks;
-        std::size_t loaded;
-    };
-    const Case cases[] = {
-        {3, 1, 3},  // missing wings up to the count load empty
-        {-4, 2, 0},
-        {20, 0, 20},
-        {2147483647, 22, 22},  // a runaway count stops where the wings stop
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.count);
-        AeroForm form;
-        ConfigTree tree = test::TreeOf(WingsFile(c.count, c.blocks));
-        form.FillFromTree(tree);
-        EXPECT_EQ(form.wings.size(), c.loaded);
-        form.StoreToTree(tree);
-        EXPECT_EQ(test::ValueAt(tree, "aero.wings"), std::to_string(c.loaded));
-    }
-}
-
-// --- Store ------------------------------------------------------------------
 
 TEST(AeroFormTree, CenterIsScannedAsThreeNumbersAndWrittenWithThreeDecimals) {
-    struct Case {
-        std::string_view center;
-        std::string stored;
-    };
-    const Case cases[] = {
+    const std::pair<std::string_view, std::string> cases[] = {
         {"0.1 0.5", "0.100 0.500 0.000"},
         {"1.23456 -2 3", "1.235 -2.000 3.000"},
         {"  4\t5  6 7", "4.000 5.000 6.000"},
@@ -259,14 +168,14 @@ TEST(AeroFormTree, CenterIsScannedAsThreeNumbersAndWrittenWithThreeDecimals) {
         {"1e1 .5 -.25", "10.000 0.500 -0.250"},
         {"", "0.000 0.000 0.000"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.center);
+    for (const auto& [center, stored] : cases) {
+        SCOPED_TRACE(center);
         AeroForm form;
-        ConfigTree tree = test::TreeOf(
-            "aero\n{\nwings=1\nwing0\n{\ncenter=" + std::string(c.center) + "\n}\n}\n");
+        ConfigTree tree =
+            test::TreeOf("aero\n{\nwings=1\nwing0\n{\ncenter=" + std::string(center) + "\n}\n}\n");
         form.FillFromTree(tree);
         form.StoreToTree(tree);
-        EXPECT_EQ(test::ValueAt(tree, "aero.wing0.center"), c.stored);
+        EXPECT_EQ(test::ValueAt(tree, "aero.wing0.center"), stored);
     }
 }
 

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "FormTestTree.h"
 #include "forms/GearboxForm.h"
@@ -10,267 +11,153 @@
 namespace rw {
 namespace {
 
-using test::Keys;
-
-std::string GearKey(std::size_t index, const char* field) {
-    return "gearbox.gear" + FormatInt(static_cast<std::int32_t>(index)) + "." + field;
+std::string GearKey(int index, const char* field) {
+    return "gearbox.gear" + FormatInt(index) + "." + field;
 }
 
-// A gearbox with the given count ("" leaves it out) and ratios; each gear's
-// inertia is its index plus 0.5, so every written gear can be traced.
-Keys Gearbox(const std::string& count, const std::vector<std::string>& ratios) {
-    Keys keys;
-    if (!count.empty()) {
-        keys.emplace_back("gearbox.gears", count);
+// A gearbox with the given count ("" leaves it out) and space-separated
+// ratios; gear i's inertia is i.5, so every written gear can be traced.
+ConfigTree Gearbox(const std::string& count, const std::string& ratios) {
+    ConfigTree tree = test::TreeOf(count.empty() ? "" : "gearbox\n{\ngears=" + count + "\n}\n");
+    std::istringstream in(ratios);
+    std::string ratio;
+    for (int i = 0; in >> ratio; ++i) {
+        tree.SetString(GearKey(i, "ratio"), ratio);
+        tree.SetString(GearKey(i, "inertia"), FormatInt(i) + ".5");
     }
-    for (std::size_t i = 0; i < ratios.size(); ++i) {
-        keys.emplace_back(GearKey(i, "ratio"), ratios[i]);
-        keys.emplace_back(GearKey(i, "inertia"), FormatInt(static_cast<std::int32_t>(i)) + ".5");
-    }
-    return keys;
+    return tree;
 }
 
-std::vector<std::string> StoredRatios(const ConfigTree& tree, std::size_t count) {
-    std::vector<std::string> ratios;
-    for (std::size_t i = 0; i < count; ++i) {
-        ratios.push_back(test::ValueAt(tree, GearKey(i, "ratio")));
+// The count, the reverse gear (R ticked, F not) and the rows in reach, as the form shows them.
+std::string Shown(const GearboxForm& form) {
+    std::string text = FormatInt(form.gearCount) + (form.reverseGear ? " R" : " F") +
+                       ShortestFloat(form.reverseRatio) + " |";
+    for (int r = 0; r < form.gearCount && r < GearboxForm::kRowCount; ++r) {
+        text += " " + ShortestFloat(form.ratios[static_cast<std::size_t>(r)]);
     }
-    return ratios;
+    return text;
 }
 
-std::vector<float> ShownRows(const GearboxForm& form) {
-    std::vector<float> rows;
-    for (std::int32_t r = 0; r < form.gearCount && r < GearboxForm::kRowCount; ++r) {
-        rows.push_back(form.ratios[static_cast<std::size_t>(r)]);
+// The stored count, the first n ratios and the inertia of the last of them:
+// each gear's inertia moves with its ratio.
+std::string Stored(const ConfigTree& tree, int n) {
+    std::string text = test::ValueAt(tree, "gearbox.gears") + " |";
+    for (int i = 0; i < n; ++i) {
+        text += " " + test::ValueAt(tree, GearKey(i, "ratio"));
     }
-    return rows;
+    return text + " / " + test::ValueAt(tree, GearKey(n - 1, "inertia"));
 }
+
+constexpr const char* kSevenWithReverse = "-3.5 3.6 2.1 1.5 1.2 1 0.85";
+constexpr const char* kTen = "3.5 2.8 2.2 1.8 1.5 1.25 1.05 0.9 0.8 0.7";
 
 struct Layout {
     const char* name;
-    Keys file;
-    std::int32_t shownCount;
-    bool reverse;
-    float reverseRatio;
-    std::vector<float> rows;
-    std::string storedCount;
-    std::vector<std::string> storedRatios;
+    const char* count;
+    const char* ratios;
+    std::function<void(GearboxForm&)> edit;
+    const char* shown;  // after the fill, before the edit
+    int storedGears;
+    const char* stored;
 };
 
+const std::function<void(GearboxForm&)> kNoEdit = [](GearboxForm&) {};
+
+// The reverse gear is written first; rows the user cannot reach stay as read.
 TEST(GearboxForm, LayoutsLoadAndSaveWithTheReverseGearFirst) {
     const Layout layouts[] = {
-        {"reverse first",
-         Gearbox("7", {"-3.5", "3.6", "2.1", "1.5", "1.2", "1", "0.85"}),
-         6,
-         true,
-         -3.5f,
-         {3.6f, 2.1f, 1.5f, 1.2f, 1.0f, 0.85f},
-         "7",
-         {"-3.5", "3.6", "2.1", "1.5", "1.2", "1", "0.85"}},
-        {"no reverse",
-         Gearbox("5", {"3.2", "2", "1.4", "1.1", "0.9"}),
-         5,
-         false,
-         0.0f,
-         {3.2f, 2.0f, 1.4f, 1.1f, 0.9f},
-         "5",
-         {"3.2", "2", "1.4", "1.1", "0.9", "<missing>"}},
-        {"reverse stored last",
-         Gearbox("7", {"3.6", "2.1", "1.5", "1.2", "1", "0.85", "-3.5"}),
-         6,
-         true,
-         -3.5f,
-         {3.6f, 2.1f, 1.5f, 1.2f, 1.0f, 0.85f},
-         "7",
-         {"-3.5", "3.6", "2.1", "1.5", "1.2", "1", "0.85"}},
+        {"reverse first", "7", kSevenWithReverse, kNoEdit, "6 R-3.5 | 3.6 2.1 1.5 1.2 1 0.85", 7,
+         "7 | -3.5 3.6 2.1 1.5 1.2 1 0.85 / 6.5"},
+        {"no reverse", "5", "3.2 2 1.4 1.1 0.9", kNoEdit, "5 F0 | 3.2 2 1.4 1.1 0.9", 6,
+         "5 | 3.2 2 1.4 1.1 0.9 <missing> / <missing>"},
+        {"reverse stored last", "7", "3.6 2.1 1.5 1.2 1 0.85 -3.5", kNoEdit,
+         "6 R-3.5 | 3.6 2.1 1.5 1.2 1 0.85", 7, "7 | -3.5 3.6 2.1 1.5 1.2 1 0.85 / 5.5"},
         // The later reverse gear wins and the count drops by one only; the
         // sixth row is never reached and keeps what it held (0 here).
-        {"two reverse gears",
-         Gearbox("7", {"-3.5", "3.6", "2.1", "1.5", "1.2", "1", "-2.5"}),
-         6,
-         true,
-         -2.5f,
-         {3.6f, 2.1f, 1.5f, 1.2f, 1.0f, 0.0f},
-         "7",
-         {"-2.5", "3.6", "2.1", "1.5", "1.2", "1", "0"}},
+        {"two reverse gears", "7", "-3.5 3.6 2.1 1.5 1.2 1 -2.5", kNoEdit,
+         "6 R-2.5 | 3.6 2.1 1.5 1.2 1 0", 7, "7 | -2.5 3.6 2.1 1.5 1.2 1 0 / 0"},
         // A reverse gear one past the count is found and takes a forward slot.
-        {"reverse just past the count",
-         Gearbox("3", {"3", "2", "1", "-3"}),
-         2,
-         true,
-         -3.0f,
-         {3.0f, 2.0f},
-         "3",
-         {"-3", "3", "2", "-3"}},
-        {"missing count", Gearbox("", {"3", "2"}), 0, false, 0.0f, {}, "0", {"3", "2"}},
+        {"reverse just past the count", "3", "3 2 1 -3", kNoEdit, "2 R-3 | 3 2", 4,
+         "3 | -3 3 2 -3 / 3.5"},
+        {"missing count", "", "3 2", kNoEdit, "0 F0 |", 2, "0 | 3 2 / 1.5"},
+        {"ticking reverse shifts the forward gears up", "5", "3.2 2 1.4 1.1 0.9",
+         [](GearboxForm& f) {
+             f.reverseGear = true;
+             f.reverseRatio = -3.0f;
+         },
+         "5 F0 | 3.2 2 1.4 1.1 0.9", 6, "6 | -3 3.2 2 1.4 1.1 0.9 / 4.5"},
+        {"unticking reverse leaves the old last gear in place", "7", kSevenWithReverse,
+         [](GearboxForm& f) { f.reverseGear = false; }, "6 R-3.5 | 3.6 2.1 1.5 1.2 1 0.85", 7,
+         "6 | 3.6 2.1 1.5 1.2 1 0.85 0.85 / 6.5"},
+        // Forward gears past the seventh are kept; the seventh row must not spill into them.
+        {"ten forward gears", "10", kTen, [](GearboxForm& f) { f.ratios[6] = 1.0f; },
+         "10 F0 | 3.5 2.8 2.2 1.8 1.5 1.25 1.05", 11,
+         "10 | 3.5 2.8 2.2 1.8 1.5 1.25 1 0.9 0.8 0.7 <missing> / <missing>"},
+        {"ticking reverse moves the extra gears up", "10", kTen,
+         [](GearboxForm& f) {
+             f.reverseGear = true;
+             f.reverseRatio = -3.0f;
+         },
+         "10 F0 | 3.5 2.8 2.2 1.8 1.5 1.25 1.05", 11,
+         "11 | -3 3.5 2.8 2.2 1.8 1.5 1.25 1.05 0.9 0.8 0.7 / 9.5"},
+        {"nine forward gears and the reverse gear last", "10",
+         "3.5 2.8 2.2 1.8 1.5 1.25 1.05 0.9 0.8 -3.2", kNoEdit,
+         "9 R-3.2 | 3.5 2.8 2.2 1.8 1.5 1.25 1.05", 10,
+         "10 | -3.2 3.5 2.8 2.2 1.8 1.5 1.25 1.05 0.9 0.8 / 8.5"},
+        {"count limited to the gears present", "10", "3.5 2.8 2.2 1.8 1.5 1.25 1.05 0.9", kNoEdit,
+         "8 F0 | 3.5 2.8 2.2 1.8 1.5 1.25 1.05", 9,
+         "8 | 3.5 2.8 2.2 1.8 1.5 1.25 1.05 0.9 <missing> / <missing>"},
+        // Gears 2 to 7 read as missing forward gears, as any count would read them.
+        {"huge count walks no missing gears", "2147483647", "3 2", kNoEdit, "8 F0 | 3 2 0 0 0 0 0",
+         9, "8 | 3 2 0 0 0 0 0 0 <missing> / <missing>"},
+        {"the seventh row is never repeated", "7", "3 2 1.5 1.2 1 0.9 0.8",
+         [](GearboxForm& f) { f.gearCount = 9; }, "7 F0 | 3 2 1.5 1.2 1 0.9 0.8", 9,
+         "9 | 3 2 1.5 1.2 1 0.9 0.8 <missing> <missing> / <missing>"},
+        {"no forward gear", "0", "",
+         [](GearboxForm& f) {
+             f.reverseGear = true;
+             f.reverseRatio = -2.0f;
+         },
+         "0 F0 |", 2, "1 | -2 <missing> / <missing>"},
     };
     for (const Layout& layout : layouts) {
         SCOPED_TRACE(layout.name);
-        const auto tree = test::TreeWith(layout.file);
+        ConfigTree tree = Gearbox(layout.count, layout.ratios);
         GearboxForm form;
-        form.FillFromTree(*tree);
-        EXPECT_EQ(form.gearCount, layout.shownCount);
-        EXPECT_EQ(form.reverseGear, layout.reverse);
-        EXPECT_EQ(form.reverseRatio, layout.reverseRatio);
-        EXPECT_EQ(ShownRows(form), layout.rows);
-
-        form.StoreToTree(*tree);
-        EXPECT_EQ(test::ValueAt(*tree, "gearbox.gears"), layout.storedCount);
-        EXPECT_EQ(StoredRatios(*tree, layout.storedRatios.size()), layout.storedRatios);
+        form.FillFromTree(tree);
+        EXPECT_EQ(Shown(form), layout.shown);
+        layout.edit(form);
+        form.StoreToTree(tree);
+        EXPECT_EQ(Stored(tree, layout.storedGears), layout.stored);
     }
-}
-
-TEST(GearboxForm, TickingReverseShiftsTheForwardGearsUp) {
-    const auto tree = test::TreeWith(Gearbox("5", {"3.2", "2", "1.4", "1.1", "0.9"}));
-    GearboxForm form;
-    form.FillFromTree(*tree);
-    form.reverseGear = true;
-    form.reverseRatio = -3.0f;
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "gearbox.gears"), "6");
-    EXPECT_EQ(StoredRatios(*tree, 6),
-              (std::vector<std::string>{"-3", "3.2", "2", "1.4", "1.1", "0.9"}));
-}
-
-TEST(GearboxForm, UntickingReverseLeavesTheOldLastGearInPlace) {
-    const auto tree =
-        test::TreeWith(Gearbox("7", {"-3.5", "3.6", "2.1", "1.5", "1.2", "1", "0.85"}));
-    GearboxForm form;
-    form.FillFromTree(*tree);
-    form.reverseGear = false;
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "gearbox.gears"), "6");
-    EXPECT_EQ(StoredRatios(*tree, 7),
-              (std::vector<std::string>{"3.6", "2.1", "1.5", "1.2", "1", "0.85", "0.85"}));
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(6, "inertia")), "6.5");  // the old key, untouched
 }
 
 TEST(GearboxForm, RowsTheScanDoesNotReachKeepTheirValues) {
     GearboxForm form;
-    form.FillFromTree(
-        *test::TreeWith(Gearbox("7", {"-3", "3.6", "2.1", "1.5", "1.2", "1", "0.85"})));
-    form.FillFromTree(*test::TreeWith(Gearbox("3", {"3", "2", "1"})));
-    EXPECT_EQ(form.gearCount, 3);
-    EXPECT_FALSE(form.reverseGear);
-    EXPECT_EQ(form.ratios[3], 0.0f);  // the missing gear3 read as 0
-    EXPECT_EQ(form.ratios[4], 1.0f);  // the first car's
-    EXPECT_EQ(form.reverseRatio, -3.0f);
-}
-
-TEST(GearboxForm, ForwardGearsPastTheSeventhAreKeptAndWrittenBackUnchanged) {
-    const std::vector<std::string> ten = {"3.5",  "2.8",  "2.2", "1.8", "1.5",
-                                          "1.25", "1.05", "0.9", "0.8", "0.7"};
-    {
-        SCOPED_TRACE("ten forward gears");
-        const auto tree = test::TreeWith(Gearbox("10", ten));
-        GearboxForm form;
-        form.FillFromTree(*tree);
-        EXPECT_EQ(form.gearCount, 10);
-        EXPECT_EQ(form.MaxGearCount(), 10);
-        ASSERT_EQ(form.ExtraGears().size(), 3u);
-        EXPECT_EQ(form.ExtraGears()[0].inertia, 7.5f);
-        form.ratios[6] = 1.0f;  // the seventh row must not spill into the extras
-        form.StoreToTree(*tree);
-        EXPECT_EQ(test::ValueAt(*tree, "gearbox.gears"), "10");
-        EXPECT_EQ(StoredRatios(*tree, 11),
-                  (std::vector<std::string>{"3.5", "2.8", "2.2", "1.8", "1.5", "1.25", "1", "0.9",
-                                            "0.8", "0.7", "<missing>"}));
-    }
-    {
-        SCOPED_TRACE("ticking reverse moves the extras up by one");
-        const auto tree = test::TreeWith(Gearbox("10", ten));
-        GearboxForm form;
-        form.FillFromTree(*tree);
-        form.reverseGear = true;
-        form.reverseRatio = -3.0f;
-        form.StoreToTree(*tree);
-        EXPECT_EQ(test::ValueAt(*tree, "gearbox.gears"), "11");
-        EXPECT_EQ(StoredRatios(*tree, 11),
-                  (std::vector<std::string>{"-3", "3.5", "2.8", "2.2", "1.8", "1.5", "1.25", "1.05",
-                                            "0.9", "0.8", "0.7"}));
-        EXPECT_EQ(test::ValueAt(*tree, GearKey(10, "inertia")), "9.5");
-    }
-    {
-        SCOPED_TRACE("nine forward gears with the reverse gear stored last");
-        std::vector<std::string> ratios(ten.begin(), ten.begin() + 9);
-        ratios.push_back("-3.2");
-        const auto tree = test::TreeWith(Gearbox("10", ratios));
-        GearboxForm form;
-        form.FillFromTree(*tree);
-        EXPECT_EQ(form.gearCount, 9);
-        EXPECT_TRUE(form.reverseGear);
-        EXPECT_EQ(form.reverseRatio, -3.2f);
-        form.StoreToTree(*tree);
-        EXPECT_EQ(StoredRatios(*tree, 10),
-                  (std::vector<std::string>{"-3.2", "3.5", "2.8", "2.2", "1.8", "1.5", "1.25",
-                                            "1.05", "0.9", "0.8"}));
-    }
-}
-
-TEST(GearboxForm, CountIsLimitedToTheGearsTheFileHas) {
-    // gearbox.gears claims ten, only gear0 to gear7 exist.
-    const auto tree =
-        test::TreeWith(Gearbox("10", {"3.5", "2.8", "2.2", "1.8", "1.5", "1.25", "1.05", "0.9"}));
-    GearboxForm form;
-    form.FillFromTree(*tree);
-    EXPECT_EQ(form.gearCount, 8);
-    EXPECT_EQ(form.MaxGearCount(), 8);
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "gearbox.gears"), "8");
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(7, "ratio")), "0.9");
-}
-
-TEST(GearboxForm, HugeCountDoesNotWalkMissingGears) {
-    GearboxForm form;
-    form.FillFromTree(*test::TreeWith(Gearbox("2147483647", {"3", "2"})));
-    // Gears 2 to 7 read as missing forward gears, as any count would read them.
-    EXPECT_EQ(form.gearCount, 8);
-    const auto tree = test::EmptyTree();
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "gearbox.gears"), "8");
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(8, "ratio")), "<missing>");
+    form.FillFromTree(Gearbox("7", "-3 3.6 2.1 1.5 1.2 1 0.85"));
+    form.FillFromTree(Gearbox("3", "3 2 1"));
+    // The missing gear3 reads as 0; row 4 and the reverse ratio are the first car's.
+    EXPECT_EQ(Shown(form), "3 F-3 | 3 2 1");
+    EXPECT_EQ(form.ratios[3], 0.0f);
+    EXPECT_EQ(form.ratios[4], 1.0f);
 }
 
 TEST(GearboxForm, TypedCountAboveTheKeptGearsIsRefused) {
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"6", "3 2 1.5 1.2 1 0.8", 7},
+        {"9", "3 2 1.5 1.2 1 0.9 0.8 0.7 0.6", 9},
+        {"5", "3 2 1.5 1.2 1", 7},  // after a car with more gears
+    };
     GearboxForm form;
-    form.FillFromTree(*test::TreeWith(Gearbox("6", {"3", "2", "1.5", "1.2", "1", "0.8"})));
-    EXPECT_EQ(form.MaxGearCount(), 7);
-    EXPECT_TRUE(form.AcceptsGearCount(7));
-    EXPECT_FALSE(form.AcceptsGearCount(8));
-    EXPECT_EQ(form.GearCountPrompt(), "Please enter a number of gears between 1 and 7.");
-
-    form.FillFromTree(
-        *test::TreeWith(Gearbox("9", {"3", "2", "1.5", "1.2", "1", "0.9", "0.8", "0.7", "0.6"})));
-    EXPECT_TRUE(form.AcceptsGearCount(9));
-    EXPECT_FALSE(form.AcceptsGearCount(10));
-    EXPECT_EQ(form.GearCountPrompt(), "Please enter a number of gears between 1 and 9.");
-
-    // The next car's limit does not inherit the previous car's gears.
-    form.FillFromTree(*test::TreeWith(Gearbox("5", {"3", "2", "1.5", "1.2", "1"})));
-    EXPECT_EQ(form.MaxGearCount(), 7);
-}
-
-TEST(GearboxForm, StoreNeverRepeatsTheSeventhRow) {
-    GearboxForm form;
-    form.FillFromTree(*test::TreeWith(Gearbox("7", {"3", "2", "1.5", "1.2", "1", "0.9", "0.8"})));
-    form.gearCount = 9;  // a count the view would have refused
-    const auto tree = test::EmptyTree();
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(6, "ratio")), "0.8");
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(7, "ratio")), "<missing>");
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(8, "ratio")), "<missing>");
-}
-
-TEST(GearboxForm, NonPositiveCountStoresNoForwardGear) {
-    GearboxForm form;
-    form.gearCount = 0;
-    form.reverseGear = true;
-    form.reverseRatio = -2.0f;
-    const auto tree = test::EmptyTree();
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "gearbox.gears"), "1");
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(0, "ratio")), "-2");
-    EXPECT_EQ(test::ValueAt(*tree, GearKey(1, "ratio")), "<missing>");
+    for (const auto& [count, ratios, limit] : cases) {
+        SCOPED_TRACE(count);
+        form.FillFromTree(Gearbox(count, ratios));
+        EXPECT_EQ(form.MaxGearCount(), limit);
+        EXPECT_TRUE(form.AcceptsGearCount(limit));
+        EXPECT_FALSE(form.AcceptsGearCount(limit + 1));
+        EXPECT_EQ(form.GearCountPrompt(),
+                  "Please enter a number of gears between 1 and " + FormatInt(limit) + ".");
+    }
 }
 
 }  // namespace

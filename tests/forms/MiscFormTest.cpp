@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <sstream>
 #include <string>
+#include <tuple>
 
 #include "FormTestTree.h"
 #include "forms/MiscForm.h"
@@ -10,186 +13,142 @@
 namespace rw {
 namespace {
 
-using test::Keys;
-
-Keys Bars(const std::string& count, const std::vector<std::array<std::string, 3>>& bars) {
-    Keys keys = {{"antirollbar.count", count}};
-    for (std::size_t b = 0; b < bars.size(); ++b) {
-        const std::string prefix =
-            "antirollbar.arb" + FormatInt(static_cast<std::int32_t>(b)) + ".";
-        keys.emplace_back(prefix + "susp_left", bars[b][0]);
-        keys.emplace_back(prefix + "susp_right", bars[b][1]);
-        keys.emplace_back(prefix + "k", bars[b][2]);
+// An anti-roll bar block: the count and "left right k" per bar, comma-separated.
+ConfigTree Bars(const std::string& count, const std::string& bars) {
+    ConfigTree tree = test::TreeWith({{"antirollbar.count", count}});
+    std::istringstream in(bars);
+    std::string left, right, k;
+    for (int b = 0; in >> left >> right >> k; ++b) {
+        const std::string prefix = "antirollbar.arb" + FormatInt(b) + ".";
+        tree.SetString(prefix + "susp_left", left);
+        tree.SetString(prefix + "susp_right", right);
+        tree.SetString(prefix + "k", k.substr(0, k.find(',')));
     }
-    return keys;
+    return tree;
 }
 
-std::array<std::string, 3> StoredBar(const ConfigTree& tree, int index) {
-    const std::string prefix = "antirollbar.arb" + FormatInt(index) + ".";
-    return {test::ValueAt(tree, prefix + "susp_left"), test::ValueAt(tree, prefix + "susp_right"),
-            test::ValueAt(tree, prefix + "k")};
+// The front and rear bars as shown, with "+" where the stiffness is enabled.
+std::string Shown(const MiscForm& form) {
+    const auto enables = form.Enables();
+    return FormatInt(form.frontBar) + (enables.frontStiffness ? "+" : "") +
+           FormatInt(form.frontStiffness) + " " + FormatInt(form.rearBar) +
+           (enables.rearStiffness ? "+" : "") + FormatInt(form.rearStiffness);
 }
 
-TEST(MiscForm, BarsReduceToFrontAndRear) {
+std::string StoredBars(const ConfigTree& tree) {
+    std::string text = test::ValueAt(tree, "antirollbar.count");
+    for (int b = 0; b < 2; ++b) {
+        const std::string prefix = "antirollbar.arb" + FormatInt(b) + ".";
+        text += ", " + test::ValueAt(tree, prefix + "susp_left") + " " +
+                test::ValueAt(tree, prefix + "susp_right") + " " +
+                test::ValueAt(tree, prefix + "k");
+    }
+    return text;
+}
+
+// Bars joining wheels 0-1 are the front bar, 2-3 the rear one, in either
+// order; the last of a pair wins; a store writes the front bar first.
+TEST(MiscForm, BarsReduceToFrontAndRearAndAreRewrittenFrontFirst) {
     struct Case {
-        const char* name;
-        Keys file;
-        bool front;
-        std::int32_t frontK;
-        bool rear;
-        std::int32_t rearK;
+        const char* count;
+        const char* bars;
+        std::function<void(MiscForm&)> edit;
+        const char* shown;
+        const char* stored;
     };
+    const auto none = [](MiscForm&) {};
     const Case cases[] = {
-        {"rear bar joining 3 and 2", Bars("1", {{"3", "2", "500"}}), false, 0, true, 500},
-        {"front and rear", Bars("2", {{"2", "3", "400"}, {"1", "0", "800"}}), true, 800, true, 400},
-        {"last of one pair wins", Bars("2", {{"0", "1", "100"}, {"0", "1", "200"}}), true, 200,
-         false, 0},
-        {"other pairs ignored", Bars("2", {{"0", "3", "100"}, {"1", "2", "200"}}), false, 0, false,
-         0},
-        {"count limits the bars read", Bars("1", {{"0", "1", "100"}, {"2", "3", "200"}}), true, 100,
-         false, 0},
-        {"count beyond the bars present", Bars("5", {{"2", "3", "300"}}), false, 0, true, 300},
-        {"no bars", {}, false, 0, false, 0},
+        {"1", "3 2 500", none, "00 1+500", "1, 2 3 500, <missing> <missing> <missing>"},
+        {"2", "2 3 400, 1 0 800", none, "1+800 1+400", "2, 0 1 800, 2 3 400"},
+        {"2", "0 1 100, 0 1 200", none, "1+200 00", "1, 0 1 200, 0 1 200"},
+        {"2", "0 3 100, 2 3 500", none, "00 1+500", "1, 2 3 500, 2 3 500"},
+        {"2", "0 3 100, 1 2 200", none, "00 00", "0, 0 3 100, 1 2 200"},
+        {"1", "0 1 100, 2 3 200", none, "1+100 00", "1, 0 1 100, 2 3 200"},
+        {"5", "2 3 300", none, "00 1+300", "1, 2 3 300, <missing> <missing> <missing>"},
+        {"2147483647", "0 1 100", none, "1+100 00", "1, 0 1 100, <missing> <missing> <missing>"},
+        {"1", "3 2 500",
+         [](MiscForm& f) {
+             f.frontBar = true;
+             f.frontStiffness = 700;
+         },
+         "00 1+500", "2, 0 1 700, 2 3 500"},
+        {"2", "0 1 700, 2 3 500",
+         [](MiscForm& f) {
+             f.frontBar = false;
+             f.rearBar = false;
+         },
+         "1+700 1+500", "0, 0 1 700, 2 3 500"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(std::string(c.count) + ": " + c.bars);
+        ConfigTree tree = Bars(c.count, c.bars);
         MiscForm form;
-        form.FillFromTree(*test::TreeWith(c.file));
-        EXPECT_EQ(form.frontBar, c.front);
-        EXPECT_EQ(form.frontStiffness, c.frontK);
-        EXPECT_EQ(form.rearBar, c.rear);
-        EXPECT_EQ(form.rearStiffness, c.rearK);
-        EXPECT_EQ(form.Enables().frontStiffness, c.front);
-        EXPECT_EQ(form.Enables().rearStiffness, c.rear);
+        form.FillFromTree(tree);
+        EXPECT_EQ(Shown(form), c.shown);
+        c.edit(form);
+        form.StoreToTree(tree);
+        EXPECT_EQ(StoredBars(tree), c.stored);
     }
-}
-
-TEST(MiscForm, BarsAreRewrittenFrontFirst) {
-    using Bar = std::array<std::string, 3>;
-    {
-        SCOPED_TRACE("rear only, saved unchanged");
-        const auto tree = test::TreeWith(Bars("1", {{"3", "2", "500"}}));
-        MiscForm form;
-        form.FillFromTree(*tree);
-        form.StoreToTree(*tree);
-        EXPECT_EQ(test::ValueAt(*tree, "antirollbar.count"), "1");
-        EXPECT_EQ(StoredBar(*tree, 0), (Bar{"2", "3", "500"}));
-    }
-    {
-        SCOPED_TRACE("front ticked as well");
-        const auto tree = test::TreeWith(Bars("1", {{"3", "2", "500"}}));
-        MiscForm form;
-        form.FillFromTree(*tree);
-        form.frontBar = true;
-        form.frontStiffness = 700;
-        form.StoreToTree(*tree);
-        EXPECT_EQ(test::ValueAt(*tree, "antirollbar.count"), "2");
-        EXPECT_EQ(StoredBar(*tree, 0), (Bar{"0", "1", "700"}));
-        EXPECT_EQ(StoredBar(*tree, 1), (Bar{"2", "3", "500"}));
-    }
-    {
-        SCOPED_TRACE("both unticked: count 0, old bars stay");
-        const auto tree = test::TreeWith(Bars("2", {{"0", "1", "700"}, {"2", "3", "500"}}));
-        MiscForm form;
-        form.FillFromTree(*tree);
-        form.frontBar = false;
-        form.rearBar = false;
-        form.StoreToTree(*tree);
-        EXPECT_EQ(test::ValueAt(*tree, "antirollbar.count"), "0");
-        EXPECT_EQ(StoredBar(*tree, 0), (Bar{"0", "1", "700"}));
-        EXPECT_EQ(StoredBar(*tree, 1), (Bar{"2", "3", "500"}));
-    }
-    {
-        SCOPED_TRACE("an ignored bar at index 0 is overwritten");
-        const auto tree = test::TreeWith(Bars("2", {{"0", "3", "100"}, {"2", "3", "500"}}));
-        MiscForm form;
-        form.FillFromTree(*tree);
-        form.StoreToTree(*tree);
-        EXPECT_EQ(test::ValueAt(*tree, "antirollbar.count"), "1");
-        EXPECT_EQ(StoredBar(*tree, 0), (Bar{"2", "3", "500"}));
-        EXPECT_EQ(StoredBar(*tree, 1), (Bar{"2", "3", "500"}));
-    }
-}
-
-TEST(MiscForm, HugeBarCountReadsOnlyTheBarsPresent) {
-    MiscForm form;
-    form.FillFromTree(*test::TreeWith(Bars("2147483647", {{"0", "1", "100"}})));
-    EXPECT_TRUE(form.frontBar);
-    EXPECT_EQ(form.frontStiffness, 100);
 }
 
 TEST(MiscForm, BarsAreFoundThroughInheritance) {
     // The bar block takes arb3 from a shared block, past the bars it has itself.
-    const auto tree = test::TreeFromText(
+    MiscForm form;
+    form.FillFromTree(test::TreeOf(
         "shared_bars\n{\narb3\n{\nsusp_left=2\nsusp_right=3\nk=900\n}\n}\n"
-        "antirollbar~shared_bars\n{\ncount=4\narb0\n{\nsusp_left=0\nsusp_right=1\nk=100\n}\n}\n");
-    MiscForm form;
-    form.FillFromTree(*tree);
-    EXPECT_TRUE(form.frontBar);
-    EXPECT_TRUE(form.rearBar);
-    EXPECT_EQ(form.rearStiffness, 900);
+        "antirollbar~shared_bars\n{\ncount=4\narb0\n{\nsusp_left=0\nsusp_right=1\nk=100\n}\n}\n"));
+    EXPECT_EQ(Shown(form), "1+100 1+900");
 }
 
+// Ackermann is read from the first wheel whose flag is 1 in the file and
+// written to the first wheel the Wheels form steers now.
 TEST(MiscForm, AckermannGoesThroughTheFirstSteeredWheel) {
-    const Keys file = {{"wheel0.steering", "1"},
-                       {"wheel0.ackerman", "1.2"},
-                       {"wheel1.steering", "1"},
-                       {"wheel1.ackerman", "0.8"}};
-    std::array<bool, 4> steering = {true, true, false, false};
-    const auto tree = test::TreeWith(file);
     MiscForm form;
-    form.isSteering = [&steering](int wheel) { return steering[static_cast<std::size_t>(wheel)]; };
-    form.FillFromTree(*tree);
-    EXPECT_FLOAT_EQ(form.ackermann, 1.2f);
-
-    form.ackermann = 1.5f;
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "wheel0.ackerman"), "1.5");
-    EXPECT_EQ(test::ValueAt(*tree, "wheel1.ackerman"), "0.8");
-
-    // The working copy decides, not the steering flags still in the tree.
-    steering[0] = false;
-    form.ackermann = 0.6f;
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "wheel0.ackerman"), "1.5");
-    EXPECT_EQ(test::ValueAt(*tree, "wheel1.ackerman"), "0.6");
-
-    steering = {false, false, false, false};
-    form.ackermann = 0.1f;
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "wheel1.ackerman"), "0.6");
-    EXPECT_EQ(test::ValueAt(*tree, "wheel2.ackerman"), "<missing>");
-}
-
-TEST(MiscForm, FillReadsTheAckermannOfTheFirstWheelFlaggedOne) {
-    MiscForm form;
-    form.FillFromTree(*test::TreeWith({{"wheel0.steering", "true"},
-                                       {"wheel0.ackerman", "9"},
-                                       {"wheel2.steering", "1"},
-                                       {"wheel2.ackerman", "-0.4"}}));
+    form.FillFromTree(test::TreeWith({{"wheel0.steering", "true"},
+                                      {"wheel0.ackerman", "9"},
+                                      {"wheel2.steering", "1"},
+                                      {"wheel2.ackerman", "-0.4"}}));
     EXPECT_FLOAT_EQ(form.ackermann, -0.4f);
+
+    ConfigTree tree = test::TreeWith({{"wheel0.steering", "1"},
+                                      {"wheel0.ackerman", "1.2"},
+                                      {"wheel1.steering", "1"},
+                                      {"wheel1.ackerman", "0.8"}});
+    std::array<bool, 4> steering = {true, true, false, false};
+    form.isSteering = [&steering](int wheel) { return steering[static_cast<std::size_t>(wheel)]; };
+    form.FillFromTree(tree);
+    EXPECT_FLOAT_EQ(form.ackermann, 1.2f);
+    const std::tuple<std::array<bool, 4>, float, const char*> steps[] = {
+        {{true, true, false, false}, 1.5f, "1.5 0.8 <missing>"},
+        {{false, true, false, false}, 0.6f, "1.5 0.6 <missing>"},  // the working copy decides
+        {{false, false, false, false}, 0.1f, "1.5 0.6 <missing>"},
+    };
+    for (const auto& [steered, ackermann, stored] : steps) {
+        steering = steered;
+        form.ackermann = ackermann;
+        form.StoreToTree(tree);
+        EXPECT_EQ(test::ValueAt(tree, "wheel0.ackerman") + " " +
+                      test::ValueAt(tree, "wheel1.ackerman") + " " +
+                      test::ValueAt(tree, "wheel2.ackerman"),
+                  stored);
+    }
 }
 
 TEST(MiscForm, FillDoesNotLeakThePreviousCar) {
     MiscForm form;
-    Keys first = Bars("2", {{"0", "1", "700"}, {"2", "3", "500"}});
-    first.emplace_back("wheel0.steering", "1");
-    first.emplace_back("wheel0.ackerman", "1.2");
-    form.FillFromTree(*test::TreeWith(first));
-    form.FillFromTree(*test::TreeWith({{"steer.lock", "540"}}));
-    EXPECT_FALSE(form.frontBar);
-    EXPECT_FALSE(form.rearBar);
-    EXPECT_EQ(form.frontStiffness, 0);
-    EXPECT_EQ(form.rearStiffness, 0);
+    ConfigTree first = Bars("2", "0 1 700, 2 3 500");
+    first.SetString("wheel0.steering", "1");
+    first.SetString("wheel0.ackerman", "1.2");
+    form.FillFromTree(first);
+    form.FillFromTree(test::TreeWith({{"steer.lock", "540"}}));
+    EXPECT_EQ(Shown(form), "00 00");
     EXPECT_EQ(form.ackermann, 0.0f);
-    EXPECT_EQ(form.steeringLock, 540);
-
     // Ticking a box now starts from 0, not from the first car's stiffness.
     form.frontBar = true;
-    const auto tree = test::EmptyTree();
-    form.StoreToTree(*tree);
-    EXPECT_EQ(test::ValueAt(*tree, "antirollbar.arb0.k"), "0");
-    EXPECT_EQ(test::ValueAt(*tree, "steer.lock"), "540");
+    ConfigTree tree = test::TreeOf("");
+    form.StoreToTree(tree);
+    EXPECT_EQ(test::ValueAt(tree, "antirollbar.arb0.k"), "0");
+    EXPECT_EQ(test::ValueAt(tree, "steer.lock"), "540");
 }
 
 }  // namespace
