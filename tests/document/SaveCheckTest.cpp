@@ -44,6 +44,11 @@ float Below(float x) {
     return std::nextafter(x, -std::numeric_limits<float>::infinity());
 }
 
+// Sets one suspension's min, max and rest lengths.
+std::function<void(Values&)> Susp(int i, Values::Suspension lengths) {
+    return [=](Values& v) { v.suspensions[static_cast<std::size_t>(i)] = lengths; };
+}
+
 struct Case {
     const char* name;
     std::function<void(Values&)> change;
@@ -56,23 +61,11 @@ TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
         {"clean", [](Values&) {}, ""},
         {"stall above idle", [](Values& v) { v.stallRpm = v.idleRpm + 1; }, kStallIdle},
         {"stall equal idle", [](Values& v) { v.stallRpm = v.idleRpm; }, ""},
-        {"stall above max",
-         [](Values& v) {
-             v.idleRpm = 9000;
-             v.stallRpm = 8000;
-             v.maxRpm = 7999;
-         },
+        {"stall above max", [](Values& v) { v.idleRpm = 9000, v.stallRpm = 8000, v.maxRpm = 7999; },
          std::string(kStallMax) + kIdleMax},
         {"idle above max", [](Values& v) { v.idleRpm = v.maxRpm + 1; }, std::string(kIdleMax)},
         {"negative rpms compare signed",
-         [](Values& v) {
-             v.maxRpm = -1;
-             v.idleRpm = -5;
-             v.stallRpm = -10;
-             v.startRpm = -2;
-             v.autoclutchRpm = -3;
-         },
-         ""},
+         [](Values& v) { v = {-1, -5, -10, -2, -3, 1, 1, "c", 1, "i", "v", 1, -1}; }, ""},
         {"autoclutch above max", [](Values& v) { v.autoclutchRpm = v.maxRpm + 1; }, kAutoclutchMax},
         {"autoclutch equal max", [](Values& v) { v.autoclutchRpm = v.maxRpm; }, ""},
         {"start above max", [](Values& v) { v.startRpm = v.maxRpm + 1; }, kStartMax},
@@ -93,46 +86,14 @@ TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
         {"diff tiny", [tiny](Values& v) { v.differentialRatio = tiny; }, ""},
         {"reverse positive", [tiny](Values& v) { v.reverseRatio = tiny; }, kReverse},
         {"reverse zero", [](Values& v) { v.reverseRatio = 0.0f; }, ""},
-        {"min above max",
-         [](Values& v) {
-             v.suspensions[2] = {0.3f, 0.2f, 0.25f};
-         },
-         MinMax(2) + Rest(2)},
-        {"min just above max",
-         [](Values& v) {
-             v.suspensions[1] = {Above(0.2f), 0.2f, 0.2f};
-         },
-         MinMax(1) + Rest(1)},
-        {"rest above max",
-         [](Values& v) {
-             v.suspensions[0] = {0.2f, 0.25f, 0.3f};
-         },
-         Rest(0)},
-        {"rest just above max",
-         [](Values& v) {
-             v.suspensions[3] = {0.1f, 0.3f, Above(0.3f)};
-         },
-         Rest(3)},
-        {"rest just below min",
-         [](Values& v) {
-             v.suspensions[3] = {0.1f, 0.3f, Below(0.1f)};
-         },
-         Rest(3)},
-        {"rest on min",
-         [](Values& v) {
-             v.suspensions[0] = {0.1f, 0.3f, 0.1f};
-         },
-         ""},
-        {"rest on max",
-         [](Values& v) {
-             v.suspensions[0] = {0.1f, 0.3f, 0.3f};
-         },
-         ""},
-        {"all equal",
-         [](Values& v) {
-             v.suspensions[0] = {0.2f, 0.2f, 0.2f};
-         },
-         ""},
+        {"min above max", Susp(2, {0.3f, 0.2f, 0.25f}), MinMax(2) + Rest(2)},
+        {"min just above max", Susp(1, {Above(0.2f), 0.2f, 0.2f}), MinMax(1) + Rest(1)},
+        {"rest above max", Susp(0, {0.2f, 0.25f, 0.3f}), Rest(0)},
+        {"rest just above max", Susp(3, {0.1f, 0.3f, Above(0.3f)}), Rest(3)},
+        {"rest just below min", Susp(3, {0.1f, 0.3f, Below(0.1f)}), Rest(3)},
+        {"rest on min", Susp(0, {0.1f, 0.3f, 0.1f}), ""},
+        {"rest on max", Susp(0, {0.1f, 0.3f, 0.3f}), ""},
+        {"all equal", Susp(0, {0.2f, 0.2f, 0.2f}), ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -143,19 +104,8 @@ TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
 }
 
 TEST(SaveWarningsTest, EveryCheckFailingListsTheLinesInOrder) {
-    Values values;
-    values.maxRpm = 100;
-    values.idleRpm = 200;
-    values.stallRpm = 300;
-    values.startRpm = 101;
-    values.autoclutchRpm = 102;
-    values.shiftUpRpm = 1;
-    values.shiftDownRpm = 2;
-    values.brakingCoeff = -1.0f;
-    values.reverseRatio = 1.0f;
-    for (auto& susp : values.suspensions) {
-        susp = {0.3f, 0.2f, 0.1f};
-    }
+    Values values{100, 200, 300, 101, 102, 1, 2, "", -1.0f, "", "", 0.0f, 1.0f};
+    values.suspensions.fill({0.3f, 0.2f, 0.1f});
     std::string expected = std::string(kStallIdle) + kStallMax + kIdleMax + kAutoclutchMax +
                            kStartMax + kShift + kCurve + kId + kVersion + kBraking + kDiff +
                            kReverse;
