@@ -41,36 +41,6 @@ TEST(FormSetOrders, StoreIntoAnEmptyTreeBuildsTheBlocksInStoreOrder) {
                                                "wheel3", "handbrakes", "aero"}));
 }
 
-// Each page reaches its own form: filled alone from the sample car and
-// stored alone into an empty tree, it gives back the sample's values.
-TEST(FormSetOrders, EachPageFillsAndStoresItsOwnForm) {
-    const std::pair<PageId, const char*> cases[] = {
-        {PageId::General, "car.id"},
-        {PageId::Body, "car.cg.z"},
-        {PageId::Engine, "engine.max_rpm"},
-        {PageId::Gearbox, "gearbox.gear1.ratio"},
-        {PageId::Driveline, "differential.ratio"},
-        {PageId::Misc, "antirollbar.arb0.k"},
-        {PageId::Wheels, "handbrakes.wheels"},
-        {PageId::Suspension, "susp3.k"},
-        {PageId::Aero, "aero.wing0.name"},
-        {PageId::CarModels, "body.model"},
-        {PageId::Sounds, "engine.sample"},
-        {PageId::WheelModels, "wheel0.model"},
-        {PageId::OtherModels, "steer.model"},
-    };
-    const ConfigTree sample = SampleCar();
-    for (const auto& [page, key] : cases) {
-        SCOPED_TRACE(key);
-        FormSet forms;
-        forms.FillFromTree(page, sample);
-        ConfigTree stored = test::TreeOf("");
-        forms.StoreToTree(page, stored);
-        EXPECT_EQ(test::ValueAt(stored, key), test::ValueAt(sample, key));
-        EXPECT_NE(test::ValueAt(stored, key), "0");
-    }
-}
-
 TEST(FormSetLinks, AckermannFollowsTheWheelsFormsUnsavedSteeringFlags) {
     FormSet forms;
     forms.FillAll(SampleCar());

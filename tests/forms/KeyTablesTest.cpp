@@ -36,17 +36,11 @@ KeyList FieldsOf(const char* block) {
 
 // A distinct value per key that the key's kind writes back as it reads.
 std::string ValueFor(KeyKind kind, std::size_t row) {
-    switch (kind) {
-        case KeyKind::Integer:
-            return std::to_string(row == 0 ? 1 : 10 + row);
-        case KeyKind::Real:
-            return std::to_string(row) + ".5";
-        case KeyKind::Text:
-            return "text " + std::to_string(row);
-        case KeyKind::Flag:
-            return "1";
-    }
-    return "";
+    const std::string n = std::to_string(row);
+    return kind == KeyKind::Integer ? (row == 0 ? "1" : "1" + n)
+           : kind == KeyKind::Real  ? n + ".5"
+           : kind == KeyKind::Text  ? "text " + n
+                                    : "1";
 }
 
 // The dotted paths of the tree's values in file order.
