@@ -70,7 +70,8 @@ TEST(DrivelineForm, TypeEnablesItsOwnFields) {
 }
 
 // The start-stalled tick is stored only with the starter, yet kept, so that
-// ticking the starter again brings it back; each box enables its fields.
+// ticking the starter again brings it back; each box enables its own fields
+// (automatic shifting is ticked along with start-stalled to cover both).
 TEST(EngineForm, StarterAndAutomaticShiftingRules) {
     for (const bool starter : {false, true}) {
         for (const bool stalled : {false, true}) {

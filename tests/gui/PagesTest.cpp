@@ -3,8 +3,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QRadioButton>
 #include <algorithm>
+#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -406,6 +408,27 @@ TEST_F(EditorTest, OneEditPerPageReachesItsKeyAndNothingElseChanges) {
         expected.SetString(edit.key, edit.text);
     }
     EXPECT_EQ(FileText(PathOf("edited.ini")), expected.ToText());
+}
+
+// The editor and the command line cannot diverge: an unedited Save As writes
+// what `rigwright-cli resave` writes, byte for byte, Windows-1252 names too.
+TEST_F(EditorTest, UneditedSaveAsWritesWhatTheCommandLineResaves) {
+    std::string accented = FileText(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini");
+    accented.replace(accented.find("Kestrel GT"), 10, "Kestrel G\xC9T");
+    std::ofstream(PathOf("accented.ini"), std::ios::binary) << accented;
+    for (const std::string& in :
+         {std::string(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini"), PathOf("accented.ini")}) {
+        SCOPED_TRACE(in);
+        window.LoadAtStart(in);
+        dialogs.files.push_back(PathOf("editor.ini"));
+        Click(window, "saveAsButton");
+        ASSERT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Saved."});
+        dialogs.messages.clear();
+        const QStringList args = {"resave", QString::fromStdString(in),
+                                  QString::fromStdString(PathOf("cli.ini"))};
+        ASSERT_EQ(QProcess::execute(RIGWRIGHT_CLI, args), 0);
+        EXPECT_EQ(FileText(PathOf("editor.ini")), FileText(PathOf("cli.ini")));
+    }
 }
 
 }  // namespace
