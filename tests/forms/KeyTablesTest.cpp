@@ -34,6 +34,17 @@ KeyList FieldsOf(const char* block) {
     return keys;
 }
 
+// Each wheel's model and brake model, as the wheel blocks hold them.
+KeyList WheelModelKeys() {
+    KeyList keys;
+    for (int i = 0; i < kWheelCount; ++i) {
+        for (const char* key : {"model.file", "model_brake.file"}) {
+            keys.emplace_back(NumberedPrefix("wheel", i) + key, KeyKind::Text);
+        }
+    }
+    return keys;
+}
+
 // A distinct value per key that the key's kind writes back as it reads.
 std::string ValueFor(KeyKind kind, std::size_t row) {
     const std::string n = std::to_string(row);
@@ -68,6 +79,7 @@ TEST(KeyTables, EveryKeyRoundTripsInStoreOrder) {
         {PageId::OtherModels, KeysOf(OtherModelsForm::Keys())},
         {PageId::Wheels, FieldsOf<WheelsForm>("wheel")},
         {PageId::Suspension, FieldsOf<SuspensionForm>("susp")},
+        {PageId::WheelModels, WheelModelKeys()},
         {PageId::Gearbox,
          KeysOf(GearboxForm::GearKeys(), "gearbox.gear0.", {{"gearbox.gears", KeyKind::Integer}})},
         {PageId::Aero,
