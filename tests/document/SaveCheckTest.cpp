@@ -65,7 +65,10 @@ TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
          std::string(kStallMax) + kIdleMax},
         {"idle above max", [](Values& v) { v.idleRpm = v.maxRpm + 1; }, std::string(kIdleMax)},
         {"negative rpms compare signed",
-         [](Values& v) { v = {-1, -5, -10, -2, -3, 1, 1, "c", 1, "i", "v", 1, -1}; }, ""},
+         [](Values& v) {
+             v.maxRpm = -1, v.idleRpm = -5, v.stallRpm = -10, v.startRpm = -2, v.autoclutchRpm = -3;
+         },
+         ""},
         {"autoclutch above max", [](Values& v) { v.autoclutchRpm = v.maxRpm + 1; }, kAutoclutchMax},
         {"autoclutch equal max", [](Values& v) { v.autoclutchRpm = v.maxRpm; }, ""},
         {"start above max", [](Values& v) { v.startRpm = v.maxRpm + 1; }, kStartMax},
