@@ -142,7 +142,7 @@ TEST(CarDocument, LoadRefusesAnyWheelCountButFour) {
 }
 
 // Warnings ask before writing; the stored values stay in the tree either way,
-// and a declined Undo All rereads the file without checks or reports.
+// and Undo All afterwards rereads the file without checks or reports.
 TEST(CarDocument, SaveAsksOnWarningsWritesWithoutRefreshAndUndoAllRereads) {
     struct Case {
         const char* id;
