@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QRadioButton>
-#include <algorithm>
 #include <fstream>
 #include <initializer_list>
 #include <string>
@@ -19,34 +16,6 @@ namespace rw {
 namespace {
 
 using namespace page_test;
-
-// Every caption of every page (labels, group titles, button texts) as
-// tests/data/page-texts.txt lists them, one `Page "text"` per line.
-TEST_F(EditorTest, EveryPageShowsItsTexts) {
-    std::vector<std::string> shown;
-    for (const PageView* page : window.findChildren<PageView*>()) {
-        for (const QWidget* widget : page->findChildren<QWidget*>()) {
-            QString text;
-            if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-                text = label->text();
-            } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
-                text = group->title();
-            } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-                // As shown: the mnemonic's '&' only underlines its letter.
-                text = button->text().remove(u'&');
-            }
-            if (!text.isEmpty()) {
-                shown.push_back((page->objectName() + " \"" + text + "\"").toStdString());
-            }
-        }
-    }
-    std::sort(shown.begin(), shown.end());
-    std::string lines;
-    for (const std::string& line : shown) {
-        lines += line + "\n";
-    }
-    EXPECT_EQ(lines, FileText(RIGWRIGHT_SOURCE_DIR "/tests/data/page-texts.txt"));
-}
 
 struct Picker {
     PageId page;
