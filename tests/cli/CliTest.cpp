@@ -5,12 +5,12 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
+#include "tree/TreeTestSupport.h"
 
 namespace {
 
@@ -27,30 +27,17 @@ CliRun Cli(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
+using rw::test::ReadFile;
+
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "rigwright-cli-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override {
-        std::string command = "rm -rf '" + dir + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-    }
-
     std::string Write(const std::string& name, const std::string& text) {
-        std::string path = dir + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+        rw::test::WriteFile(temp.File(name), text);
+        return temp.File(name);
     }
 
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    std::string dir;
+    rw::test::TempDir temp;
+    const std::string dir = temp.path;
 };
 
 const std::string kSample = std::string(RIGWRIGHT_SOURCE_DIR) + "/examples/sample-car.ini";
