@@ -28,6 +28,8 @@ std::string CleanCar(const std::string& name = "Test") {
            "differential\r\n{\r\n   ratio=3.5\r\n}\r\n";
 }
 
+using page_test::Click;
+
 class MainDialogTest : public ::testing::Test {
 protected:
     std::string PathOf(const char* name) const { return dir.filePath(name).toStdString(); }
@@ -37,9 +39,6 @@ protected:
     }
     QString CarPathText(MainDialog& window) {
         return page_test::Find<QLabel>(window, "carPathLabel")->text();
-    }
-    void Click(MainDialog& window, const char* name) {
-        QTest::mouseClick(page_test::Find<QPushButton>(window, name), Qt::LeftButton);
     }
     QLineEdit* Field(MainDialog& window, PageId slot, const char* name) {
         return page_test::Find<QLineEdit>(*window.View(slot), name);
@@ -131,8 +130,8 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
         window.show();
         window.LoadAtStart(path);
         for (PageId slot : {PageId::Wheels, PageId::Suspension}) {
-            page_test::Click(*window.View(slot), "leftFrontButton");
-            page_test::Click(*window.View(slot), "rightFrontButton");
+            Click(*window.View(slot), "leftFrontButton");
+            Click(*window.View(slot), "rightFrontButton");
         }
         for (const Typed& field : typed) {
             QLineEdit* edit = Field(window, field.slot, field.edit);
@@ -160,8 +159,8 @@ TEST_F(MainDialogTest, FixedFieldsAndSpunIntegersSave) {
     window.show();
     window.LoadAtStart(path);
     PageView& wheels = *window.View(PageId::Wheels);
-    page_test::Click(wheels, "leftFrontButton");
-    page_test::Click(wheels, "rightFrontButton");
+    Click(wheels, "leftFrontButton");
+    Click(wheels, "rightFrontButton");
     QLineEdit* inertia = Field(window, PageId::Wheels, "inertiaEdit");
     page_test::TypeOver(inertia, "1e999");
     Click(window, "saveButton");
