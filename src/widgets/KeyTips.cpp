@@ -11,8 +11,16 @@ namespace {
 
 // Built once, on the first tip asked for.
 const ConfigTree& TemplateCar() {
+    // Reading the unsaved path gives an empty tree and reports nothing.
+    struct Silent : Reporter {
+        void Show(const Report&) override {}
+    };
     struct Template {
-        Template() { BuildDefaultCar(tree); }
+        Template() {
+            Silent silent;
+            tree.Read(false, silent);
+            BuildDefaultCar(tree);
+        }
         ConfigTree tree{std::string(kUnsavedPath)};
     };
     static const Template car;

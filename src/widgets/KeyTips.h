@@ -33,9 +33,6 @@ template <typename Values>
 void ApplyKeyTips(const DataExchange& exchange, KeyTable<Values> keys, Values& values,
                   std::string_view shownPrefix = {}, std::string_view commentPrefix = {}) {
     for (const Key<Values>& key : keys) {
-        if (key.path == nullptr) {
-            continue;
-        }
         std::visit(
             [&](auto member) {
                 if constexpr (detail::CanBeMemberOf<Values, decltype(member)>) {

@@ -194,9 +194,11 @@ TEST_F(DesktopTest, FieldTipsNameTheKeyItsUnitAndTheTemplateComment) {
     for (const Case& each : cases) {
         auto* field = window.findChild<QWidget*>(each.page)->findChild<QWidget*>(each.field);
         ASSERT_NE(field, nullptr) << each.page << " " << each.field;
-        EXPECT_EQ(field->toolTip(), QString::fromUtf8(each.tip)) << each.page << " " << each.field;
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description),
-                  QString::fromUtf8(each.tip));
+        EXPECT_EQ(field->toolTip().toStdString(), each.tip) << each.page << " " << each.field;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field)
+                      ->text(QAccessible::Description)
+                      .toStdString(),
+                  each.tip);
     }
 }
 
