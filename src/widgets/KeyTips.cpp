@@ -1,7 +1,7 @@
 #include "widgets/KeyTips.h"
 
 #include <QWidget>
-#include <vector>
+#include <string>
 
 #include "document/CarDocument.h"
 
@@ -35,8 +35,8 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-}  // namespace
-
+// The comment lines the template car has right above a key, one per line,
+// without their markers; empty when it has none.
 std::string TemplateComment(std::string_view path) {
     const TreeNode* node = TemplateCar().Find(path);
     if (node == nullptr || node->parent == nullptr) {
@@ -61,6 +61,8 @@ std::string TemplateComment(std::string_view path) {
     }
     return comment;
 }
+
+}  // namespace
 
 QString KeyTip(std::string_view shownPath, const char* unit, std::string_view commentPath) {
     QString tip = QString::fromUtf8(shownPath.data(), static_cast<qsizetype>(shownPath.size()));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <string>
 #include <string_view>
 #include <variant>
 
@@ -11,10 +10,6 @@
 class QWidget;
 
 namespace rw {
-
-// The comment lines the template car has right above a key, one per line,
-// without their markers; empty when it has none.
-std::string TemplateComment(std::string_view path);
 
 // A field's tip: the key it shows and its unit, "engine.max_rpm (rpm)", and
 // below that the template car's comment on `commentPath` (the key itself, or
@@ -26,19 +21,14 @@ QString KeyTip(std::string_view shownPath, const char* unit, std::string_view co
 void SetKeyTip(QWidget* widget, const QString& tip);
 
 // Gives every control the exchange binds to a key of the table its key's tip.
-// `shownPrefix` is what the tip puts before each path ("wheelN." for fields
-// that stand for several entries), `commentPrefix` the block whose comments
-// hold for all of them ("wheel0.").
 template <typename Values>
-void ApplyKeyTips(const DataExchange& exchange, KeyTable<Values> keys, Values& values,
-                  std::string_view shownPrefix = {}, std::string_view commentPrefix = {}) {
+void ApplyKeyTips(const DataExchange& exchange, KeyTable<Values> keys, Values& values) {
     for (const Key<Values>& key : keys) {
         std::visit(
             [&](auto member) {
                 if constexpr (detail::CanBeMemberOf<Values, decltype(member)>) {
                     if (QWidget* widget = exchange.WidgetBoundTo(&(values.*member))) {
-                        SetKeyTip(widget, KeyTip(std::string(shownPrefix) + key.path, key.unit,
-                                                 std::string(commentPrefix) + key.path));
+                        SetKeyTip(widget, KeyTip(key.path, key.unit, key.path));
                     }
                 }
             },
