@@ -25,15 +25,15 @@ std::string WingBlock(std::size_t index) {
 
 constexpr Key<AeroForm> kKeys[] = {
     {"aero.body.cx", &AeroForm::cx},
-    {"aero.body.area", &AeroForm::area},
+    {"aero.body.area", &AeroForm::area, "m²"},
 };
 
 constexpr Key<Wing> kWingKeys[] = {
     {"name", &Wing::name},
     {"span", &Wing::span},
     {"cord", &Wing::cord},
-    {"angle", &Wing::angle},
-    {"angle_offset", &Wing::angleOffset},
+    {"angle", &Wing::angle, "degrees"},
+    {"angle_offset", &Wing::angleOffset, "degrees"},
     {"coeff_drag", &Wing::coeffDrag},
     {"coeff_down", &Wing::coeffDown},
 };

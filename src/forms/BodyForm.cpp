@@ -8,7 +8,7 @@ constexpr Key<BodyForm> kKeys[] = {
     {"car.cg.x", &BodyForm::cgX},
     {"car.cg.y", &BodyForm::cgY},
     {"car.cg.z", &BodyForm::cgZ},
-    {"body.mass", &BodyForm::mass},
+    {"body.mass", &BodyForm::mass, "kg"},
     {"body.width", &BodyForm::width},
     {"body.length", &BodyForm::length},
     {"body.height", &BodyForm::height},

@@ -14,7 +14,7 @@ constexpr Key<DrivelineForm> kKeys[] = {
     {"differential.clutch_factor", &DrivelineForm::clutchFactor},
     {"differential.power_angle", &DrivelineForm::powerAngle},
     {"differential.coast_angle", &DrivelineForm::coastAngle},
-    {"clutch.max_torque", &DrivelineForm::maxTorque},
+    {"clutch.max_torque", &DrivelineForm::maxTorque, "Nm"},
 };
 
 }  // namespace

@@ -19,11 +19,17 @@ using KeyMember =
     std::variant<std::int32_t Values::*, float Values::*, std::string Values::*, bool Values::*>;
 
 // One tree key of a form: its dotted path (below the prefix of a numbered
-// block, where there is one) and the member that shows it.
+// block, where there is one), the member that shows it and its unit.
 template <typename Values>
 struct Key {
+    constexpr Key(const char* path, KeyMember<Values> member, const char* unit = nullptr)
+        : path(path), member(member), unit(unit) {}
+
     const char* path;
     KeyMember<Values> member;
+    // The unit the value is in, where the car format states one ("kg"); the
+    // field's tip names it, the field itself does not.
+    const char* unit;
 
     constexpr KeyKind Kind() const { return static_cast<KeyKind>(member.index()); }
 };

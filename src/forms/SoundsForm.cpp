@@ -8,7 +8,7 @@ namespace {
 
 constexpr Key<SoundsForm> kKeys[] = {
     {"engine.sample", &SoundsForm::engineSample},
-    {"engine.sample_rpm", &SoundsForm::sampleRpm},
+    {"engine.sample_rpm", &SoundsForm::sampleRpm, "rpm"},
     {"car.skid.sample", &SoundsForm::skidSample},
 };
 

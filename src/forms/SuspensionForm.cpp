@@ -15,9 +15,9 @@ constexpr SelectionField<SuspensionValues> kFields[] = {
     {{"maxlen", &SuspensionValues::maxLength}, "maxLengthEdit"},
     {{"restlen", &SuspensionValues::restLength}, "restLengthEdit"},
     {{"anti_pitch", &SuspensionValues::antiPitch}, "antiPitchEdit"},
-    {{"k", &SuspensionValues::k}, "kEdit"},
-    {{"bump_rate", &SuspensionValues::bumpRate}, "bumpRateEdit"},
-    {{"rebound_rate", &SuspensionValues::reboundRate}, "reboundRateEdit"},
+    {{"k", &SuspensionValues::k, "N/m"}, "kEdit"},
+    {{"bump_rate", &SuspensionValues::bumpRate, "N/m/s"}, "bumpRateEdit"},
+    {{"rebound_rate", &SuspensionValues::reboundRate, "N/m/s"}, "reboundRateEdit"},
 };
 
 }  // namespace
@@ -27,13 +27,13 @@ SelectionFields<SuspensionValues> SuspensionForm::Fields() {
 }
 
 void SuspensionForm::FillFromTree(const ConfigTree& tree) {
-    FillEntries(tree, "susp", suspensions, Fields());
+    FillEntries(tree, kBlock, suspensions, Fields());
     // The fields show the car just loaded, not the previous one.
     ShowSelection();
 }
 
 void SuspensionForm::StoreToTree(ConfigTree& tree) const {
-    StoreEntries(tree, "susp", suspensions, Fields());
+    StoreEntries(tree, kBlock, suspensions, Fields());
 }
 
 void SuspensionForm::SetSelection(std::uint32_t mask) {

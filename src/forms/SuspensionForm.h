@@ -30,6 +30,9 @@ struct SuspensionValues {
 // suspensions at once with the wheel selector.
 class SuspensionForm {
 public:
+    // The numbered block of each entry's keys: "susp0." .. "susp3.".
+    static constexpr const char* kBlock = "susp";
+
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree) const;
 

@@ -7,20 +7,20 @@ namespace rw {
 namespace {
 
 constexpr SelectionField<WheelValues> kFields[] = {
-    {{"mass", &WheelValues::mass}, "massEdit"},
-    {{"max_braking", &WheelValues::maxBraking}, "maxBrakingEdit"},
+    {{"mass", &WheelValues::mass, "kg"}, "massEdit"},
+    {{"max_braking", &WheelValues::maxBraking, "Nm"}, "maxBrakingEdit"},
     {{"radius", &WheelValues::radius}, "radiusEdit"},
     {{"inertia", &WheelValues::inertia}, "inertiaEdit"},
     {{"lock", &WheelValues::lock},
      "lockEdit",
      [](const WheelValues& shown) { return shown.steering; }},
-    {{"camber", &WheelValues::camber}, "camberEdit"},
-    {{"toe", &WheelValues::toe}, "toeEdit"},
+    {{"camber", &WheelValues::camber, "degrees"}, "camberEdit"},
+    {{"toe", &WheelValues::toe, "degrees"}, "toeEdit"},
     {{"braking_factor", &WheelValues::brakingFactor}, "brakingFactorEdit"},
-    {{"max_handbrake_torque", &WheelValues::maxHandbrakeTorque},
+    {{"max_handbrake_torque", &WheelValues::maxHandbrakeTorque, "Nm"},
      "maxHandbrakeTorqueEdit",
      [](const WheelValues& shown) { return shown.handbrake; }},
-    {{"tire_rate", &WheelValues::tireRate}, "tireRateEdit"},
+    {{"tire_rate", &WheelValues::tireRate, "N/m"}, "tireRateEdit"},
     {{"x", &WheelValues::x}, "xEdit"},
     {{"y", &WheelValues::y}, "yEdit"},
     {{"z", &WheelValues::z}, "zEdit"},
@@ -37,7 +37,7 @@ SelectionFields<WheelValues> WheelsForm::Fields() {
 }
 
 void WheelsForm::FillFromTree(const ConfigTree& tree) {
-    FillEntries(tree, "wheel", wheels, Fields());
+    FillEntries(tree, kBlock, wheels, Fields());
     // Any occurrence of a wheel's digit marks it, whatever stands between.
     std::string handbrakes;
     tree.GetString(kHandbrakesKey, handbrakes);
@@ -49,7 +49,7 @@ void WheelsForm::FillFromTree(const ConfigTree& tree) {
 }
 
 void WheelsForm::StoreToTree(ConfigTree& tree) const {
-    StoreEntries(tree, "wheel", wheels, Fields());
+    StoreEntries(tree, kBlock, wheels, Fields());
     std::string handbrakes;
     for (int i = 0; i < kWheelCount; ++i) {
         if (wheels[i].handbrake) {

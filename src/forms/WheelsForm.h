@@ -32,6 +32,9 @@ struct WheelValues {
 // set of selected wheels at once.
 class WheelsForm {
 public:
+    // The numbered block of each entry's keys: "wheel0." .. "wheel3.".
+    static constexpr const char* kBlock = "wheel";
+
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree) const;
 

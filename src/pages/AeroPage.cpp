@@ -66,6 +66,7 @@ AeroPage::AeroPage(AeroForm& form, Dialogs& dialogs, QWidget* parent)
 
     exchange.Push();
     ApplyEnables();
+    ShowKeyTips();
 }
 
 AeroPage::~AeroPage() = default;

@@ -22,6 +22,7 @@ BodyPage::BodyPage(BodyForm& form, Dialogs& dialogs, QWidget* parent)
     exchange.Bind(ui->lengthEdit, &form.length);
     exchange.Bind(ui->manualBoxCheck, &form.manualBox);
     exchange.Push();
+    ShowKeyTips();
 }
 
 BodyPage::~BodyPage() = default;

@@ -17,6 +17,16 @@ CalculationsPage::CalculationsPage(FormSet& forms, std::vector<PageView*> source
       forms(forms),
       sources(std::move(sources)) {
     ui->setupUi(this);
+    // A value label is read out by its value alone; its caption tells what it is.
+    const std::pair<QLabel*, QLabel*> captioned[] = {
+        {ui->frontWeightDistributionLabel, ui->frontWeightDistributionValue},
+        {ui->wheelbaseLabel, ui->wheelbaseValue},
+        {ui->frontTrackLabel, ui->frontTrackValue},
+        {ui->rearTrackLabel, ui->rearTrackValue},
+    };
+    for (const auto& [caption, value] : captioned) {
+        value->setAccessibleName(caption->text());
+    }
     // Empty until the first recalculation.
     ShowFigures();
 }

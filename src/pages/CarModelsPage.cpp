@@ -19,6 +19,7 @@ CarModelsPage::CarModelsPage(CarModelsForm& form, Dialogs& dialogs, QWidget* par
     exchange.Bind(ui->shadowWidthEdit, &form.shadowWidth);
     exchange.Bind(ui->shadowOffsetEdit, &form.shadowOffset);
     exchange.Push();
+    ShowKeyTips();
 }
 
 CarModelsPage::~CarModelsPage() = default;

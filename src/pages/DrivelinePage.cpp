@@ -58,6 +58,7 @@ DrivelinePage::DrivelinePage(DrivelineForm& form, Dialogs& dialogs, QWidget* par
     });
     connect(driveGroup, &QButtonGroup::idClicked, this,
             [this](int id) { this->form.drive = static_cast<DrivelineForm::Drive>(id); });
+    ShowKeyTips();
 }
 
 DrivelinePage::~DrivelinePage() = default;

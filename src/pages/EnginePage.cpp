@@ -57,6 +57,7 @@ EnginePage::EnginePage(EngineForm& form, Dialogs& dialogs, QWidget* parent)
 
     connect(ui->starterMotorCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
     connect(ui->automaticShiftingCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
+    ShowKeyTips();
 }
 
 EnginePage::~EnginePage() = default;

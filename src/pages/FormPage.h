@@ -8,6 +8,7 @@
 #include "forms/FileName.h"
 #include "tree/ConfigTree.h"
 #include "widgets/Dialogs.h"
+#include "widgets/KeyTips.h"
 #include "widgets/PageView.h"
 
 namespace rw {
@@ -53,6 +54,10 @@ protected:
             exchange.Push();
         }
     }
+
+    // Names in each bound field's tooltip the key it shows; run once the
+    // fields are bound, by the pages whose form has one key table.
+    void ShowKeyTips() { ApplyKeyTips(exchange, Form::Keys(), form); }
 
     // Binds a file name field and its "..." button: the chosen file's name
     // with its extension, without its folder, becomes the field's text. The

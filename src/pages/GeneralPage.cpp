@@ -22,6 +22,7 @@ GeneralPage::GeneralPage(GeneralForm& form, Dialogs& dialogs, QWidget* parent)
     exchange.Bind(ui->notesEdit, &form.notes);
     // Nothing can be edited before a car is open.
     EnableFields(false);
+    ShowKeyTips();
 }
 
 GeneralPage::~GeneralPage() = default;

@@ -25,6 +25,7 @@ MiscPage::MiscPage(MiscForm& form, Dialogs& dialogs, QWidget* parent)
 
     connect(ui->frontBarCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
     connect(ui->rearBarCheck, &QCheckBox::clicked, this, [this] { ApplyEnableRule(); });
+    ShowKeyTips();
 }
 
 MiscPage::~MiscPage() = default;

@@ -14,6 +14,7 @@ OtherModelsPage::OtherModelsPage(OtherModelsForm& form, Dialogs& dialogs, QWidge
     exchange.Bind(ui->zEdit, &form.z);
     exchange.Bind(ui->angleEdit, &form.angle);
     exchange.Push();
+    ShowKeyTips();
 }
 
 OtherModelsPage::~OtherModelsPage() = default;

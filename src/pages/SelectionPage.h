@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <cstdint>
+#include <string>
 #include <variant>
 #include <vector>
 
 #include "pages/WheelSelector.h"
 #include "tree/ConfigTree.h"
 #include "widgets/DataExchange.h"
+#include "widgets/KeyTips.h"
 #include "widgets/PageView.h"
 
 namespace rw {
@@ -59,6 +61,7 @@ protected:
                 QObject::connect(button, &QAbstractButton::toggled, this, changed);
             }
         }
+        ShowKeyTips(fields);
         QObject::connect(selector, &WheelSelector::SelectionChanged, this,
                          [this](std::uint32_t mask) {
                              form.SetSelection(mask);
@@ -77,6 +80,19 @@ private:
             exchange.Bind(qobject_cast<QAbstractButton*>(widget), value);
         } else {
             exchange.Bind(qobject_cast<QLineEdit*>(widget), value);
+        }
+    }
+
+    // A field stands for every selected entry, so its tip names the key with
+    // "N" for the number; the template's comments stand above the first entry.
+    void ShowKeyTips(decltype(Form::Fields()) fields) {
+        const std::string shown = std::string(Form::kBlock) + "N.";
+        const std::string commented = NumberedPrefix(Form::kBlock, 0);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const auto& key = fields[i].key;
+            if (fields[i].Stored()) {
+                SetKeyTip(widgets[i], KeyTip(shown + key.path, key.unit, commented + key.path));
+            }
         }
     }
 

@@ -13,6 +13,7 @@ SoundsPage::SoundsPage(SoundsForm& form, Dialogs& dialogs, QWidget* parent)
     BindFile(ui->skidSampleEdit, &form.skidSample, ui->skidSampleButton, kTitle, kFilter);
     exchange.Bind(ui->sampleRpmEdit, &form.sampleRpm);
     exchange.Push();
+    ShowKeyTips();
 }
 
 SoundsPage::~SoundsPage() = default;

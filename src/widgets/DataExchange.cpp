@@ -123,6 +123,17 @@ QWidget* DataExchange::WidgetOf(const Binding& binding) {
     return std::visit([](const auto& bound) -> QWidget* { return bound.widget; }, binding);
 }
 
+QWidget* DataExchange::WidgetBoundTo(const void* value) const {
+    for (const Binding& binding : bindings) {
+        const void* bound =
+            std::visit([](const auto& each) -> const void* { return each.value; }, binding);
+        if (bound == value) {
+            return WidgetOf(binding);
+        }
+    }
+    return nullptr;
+}
+
 void DataExchange::Push() {
     // Every control is blocked for the whole push: checking one radio button
     // unchecks its neighbours, which must not notify either.

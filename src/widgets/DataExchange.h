@@ -80,6 +80,9 @@ public:
     // its group; a field without a label is named by its group.
     static std::string BadFieldText(const BadField& bad, const QWidget* page);
 
+    // The control bound to a member, or null when none is.
+    QWidget* WidgetBoundTo(const void* value) const;
+
     // Marks a field whose text is not acceptable, or clears the mark.
     static void MarkInvalid(QWidget* widget, bool invalid);
     static bool IsMarkedInvalid(const QWidget* widget);
