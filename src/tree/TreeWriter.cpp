@@ -42,6 +42,17 @@ bool WriteTree(const TreeNode& root, const std::function<bool(std::string_view)>
     std::string indent;
     std::string out;
     out.reserve(kFlushSize + 4096);
+    bool sunk = true;
+    // A long clean name or value goes to the sink as it stands: copied into
+    // the buffer it would make the buffer grow to twice its size.
+    const auto appendClean = [&](std::string_view text) {
+        if (text.size() < kFlushSize || text.find('\n') != std::string_view::npos) {
+            AppendClean(out, text);
+            return;
+        }
+        sunk = sunk && (out.empty() || sink(out)) && sink(text);
+        out.clear();
+    };
     while (!stack.empty()) {
         Frame& frame = stack.back();
         if (frame.next == frame.node->children.size()) {
@@ -62,31 +73,31 @@ bool WriteTree(const TreeNode& root, const std::function<bool(std::string_view)>
                     if (node.value.empty() || node.value.front() != ';') {
                         out += ';';
                     }
-                    AppendClean(out, node.value);
+                    appendClean(node.value);
                     out += "\r\n";
                     break;
                 case NodeKind::LoneName:
                     out += indent;
-                    AppendClean(out, node.name);
+                    appendClean(node.name);
                     out += "\r\n";
                     break;
                 case NodeKind::Value:
                     out += indent;
-                    AppendClean(out, node.name);
+                    appendClean(node.name);
                     out += '=';
-                    AppendClean(out, node.value);
+                    appendClean(node.value);
                     out += "\r\n";
                     break;
                 case NodeKind::Block:
                 case NodeKind::InheritBlock:
                     out += indent;
-                    AppendClean(out, node.name);
+                    appendClean(node.name);
                     if (node.kind == NodeKind::InheritBlock) {
                         out += '~';
-                        AppendClean(out, node.value);
+                        appendClean(node.value);
                     } else if (!node.value.empty()) {
                         out += '=';
-                        AppendClean(out, node.value);
+                        appendClean(node.value);
                     }
                     out += "\r\n";
                     out += indent;
@@ -95,6 +106,9 @@ bool WriteTree(const TreeNode& root, const std::function<bool(std::string_view)>
                     stack.push_back({&node, 0});
                     break;
             }
+        }
+        if (!sunk) {
+            return false;
         }
         if (out.size() >= kFlushSize) {
             if (!sink(out)) {
