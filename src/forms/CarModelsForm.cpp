@@ -1,9 +1,5 @@
 #include "forms/CarModelsForm.h"
 
-#include <utility>
-
-#include "forms/FileName.h"
-
 namespace rw {
 
 namespace {
@@ -31,27 +27,6 @@ void CarModelsForm::FillFromTree(const ConfigTree& tree) {
 
 void CarModelsForm::StoreToTree(ConfigTree& tree) {
     StoreKeys(tree, Keys(), *this);
-}
-
-void CarModelsForm::Pick(Field field, std::string_view chosenPath) {
-    std::string name = FileNameOnly(chosenPath);
-    switch (field) {
-        case Field::Body:
-            body = std::move(name);
-            break;
-        case Field::InCar:
-            inCar = std::move(name);
-            break;
-        case Field::Lights:
-            lights = std::move(name);
-            break;
-        case Field::Brakes:
-            brakes = std::move(name);
-            break;
-        case Field::Texture:
-            texture = std::move(name);
-            break;
-    }
 }
 
 }  // namespace rw

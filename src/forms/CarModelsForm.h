@@ -12,15 +12,10 @@ namespace rw {
 // models are edited; the right-hand keys stay as the file has them.
 class CarModelsForm {
 public:
-    enum class Field { Body, InCar, Lights, Brakes, Texture };
-
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
     // The keys this form fills and stores, in store order.
     static KeyTable<CarModelsForm> Keys();
-
-    // Keeps only the picked file's name in the field.
-    void Pick(Field field, std::string_view chosenPath);
 
     std::string body;
     std::string inCar;

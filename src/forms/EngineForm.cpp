@@ -1,7 +1,5 @@
 #include "forms/EngineForm.h"
 
-#include "forms/FileName.h"
-
 namespace rw {
 
 namespace {
@@ -53,10 +51,6 @@ auto EngineForm::Enables() const -> struct Enables {
     enables.clutchTime = automaticShifting;
     enables.declutchTime = automaticShifting;
     return enables;
-}
-
-void EngineForm::PickCurveTorque(std::string_view chosenPath) {
-    curveTorque = FileNameOnly(chosenPath);
 }
 
 }  // namespace rw

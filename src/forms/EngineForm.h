@@ -30,8 +30,6 @@ public:
     static KeyTable<EngineForm> Keys();
 
     Enables Enables() const;
-    // Keeps only the picked file's name; the curve is found next to the car.
-    void PickCurveTorque(std::string_view chosenPath);
 
     float mass = 0.0f;
     float inertia = 0.0f;

@@ -1,7 +1,5 @@
 #include "forms/OtherModelsForm.h"
 
-#include "forms/FileName.h"
-
 namespace rw {
 
 namespace {
@@ -24,10 +22,6 @@ void OtherModelsForm::FillFromTree(const ConfigTree& tree) {
 
 void OtherModelsForm::StoreToTree(ConfigTree& tree) {
     StoreKeys(tree, Keys(), *this);
-}
-
-void OtherModelsForm::PickModel(std::string_view chosenPath) {
-    model = FileNameOnly(chosenPath);
 }
 
 }  // namespace rw

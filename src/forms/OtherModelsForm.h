@@ -16,9 +16,6 @@ public:
     // The keys this form fills and stores, in store order.
     static KeyTable<OtherModelsForm> Keys();
 
-    // Keeps only the picked file's name.
-    void PickModel(std::string_view chosenPath);
-
     std::string model;
     float x = 0.0f;
     float y = 0.0f;

@@ -1,7 +1,5 @@
 #include "forms/SoundsForm.h"
 
-#include "forms/FileName.h"
-
 namespace rw {
 
 namespace {
@@ -24,14 +22,6 @@ void SoundsForm::FillFromTree(const ConfigTree& tree) {
 
 void SoundsForm::StoreToTree(ConfigTree& tree) {
     StoreKeys(tree, Keys(), *this);
-}
-
-void SoundsForm::PickEngineSample(std::string_view chosenPath) {
-    engineSample = FileNameOnly(chosenPath);
-}
-
-void SoundsForm::PickSkidSample(std::string_view chosenPath) {
-    skidSample = FileNameOnly(chosenPath);
 }
 
 }  // namespace rw

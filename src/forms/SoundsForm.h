@@ -16,10 +16,6 @@ public:
     // The keys this form fills and stores, in store order.
     static KeyTable<SoundsForm> Keys();
 
-    // Keep only the picked file's name in that sample's field.
-    void PickEngineSample(std::string_view chosenPath);
-    void PickSkidSample(std::string_view chosenPath);
-
     std::string engineSample;
     float sampleRpm = 0.0f;
     std::string skidSample;

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "forms/FileName.h"
 #include "forms/KeyTable.h"
 
 namespace rw {
@@ -31,18 +30,6 @@ void WheelModelsForm::StoreToTree(ConfigTree& tree) {
             tree.SetString(NumberedPrefix("wheel", static_cast<std::int64_t>(wheel)) + key,
                            (this->*files)[wheel]);
         }
-    }
-}
-
-void WheelModelsForm::PickWheel(int wheel, std::string_view chosenPath) {
-    if (wheel >= 0 && static_cast<std::size_t>(wheel) < wheelModels.size()) {
-        wheelModels[static_cast<std::size_t>(wheel)] = FileNameOnly(chosenPath);
-    }
-}
-
-void WheelModelsForm::PickBrake(int wheel, std::string_view chosenPath) {
-    if (wheel >= 0 && static_cast<std::size_t>(wheel) < brakeModels.size()) {
-        brakeModels[static_cast<std::size_t>(wheel)] = FileNameOnly(chosenPath);
     }
 }
 

@@ -15,11 +15,6 @@ public:
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
 
-    // Keep only the picked file's name in that wheel's field; a wheel number
-    // out of range changes nothing.
-    void PickWheel(int wheel, std::string_view chosenPath);
-    void PickBrake(int wheel, std::string_view chosenPath);
-
     using Files = std::array<std::string, 4>;
     Files wheelModels;
     Files brakeModels;

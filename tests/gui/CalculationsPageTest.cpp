@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QPushButton>
-#include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
-#include <algorithm>
 
 #include "PageTestSupport.h"
-#include "ScriptedDialogs.h"
 #include "pages/TopView.h"
 #include "shell/MainDialog.h"
 #include "widgets/PageView.h"
@@ -19,30 +15,16 @@ namespace {
 using page_test::Find;
 using page_test::TypeOver;
 
-class CalculationsPageTest : public ::testing::Test {
+class CalculationsPageTest : public page_test::EditorTest {
 protected:
-    CalculationsPageTest() : window(dialogs) {
-        window.show();
-        // Wheelbase 2.6 m, centre of gravity 0.1 m ahead, five forward gears.
-        window.LoadAtStart(std::string(RIGWRIGHT_SOURCE_DIR) + "/examples/sample-car.ini");
-        QTest::mouseClick(Find<QPushButton>(window, "physicsButton"), Qt::LeftButton);
-    }
+    // Wheelbase 2.6 m, centre of gravity 0.1 m ahead, five forward gears.
+    CalculationsPageTest() { window.LoadAtStart(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini"); }
 
-    // A click on a Physics tab, as the user selects it.
-    PageView* Select(PageId slot) {
-        const std::vector<PageId>& shown = window.ShownSlots();
-        const auto index = std::find(shown.begin(), shown.end(), slot) - shown.begin();
-        QTest::mouseClick(tabs, Qt::LeftButton, {},
-                          tabs->tabRect(static_cast<int>(index)).center());
-        return window.View(slot);
-    }
+    PageView* Select(PageId page) { return &Show(page); }
     QString Figure(const char* name) { return Find<QLabel>(*page, name)->text(); }
     QString Cell(int row, int column) { return table->item(row, column)->text(); }
     QImage Drawing() { return topView->grab().toImage(); }
 
-    ScriptedDialogs dialogs;
-    MainDialog window;
-    QTabBar* tabs = Find<QTabBar>(window, "pageTabBar");
     PageView* page = window.View(PageId::Calculations);
     QTableWidget* table = Find<QTableWidget>(*page, "gearingTable");
     TopView* topView = Find<TopView>(*page, "topView");
