@@ -16,6 +16,7 @@
 #include "tree/ConfigTree.h"
 #include "tree/Reporter.h"
 #include "tree/TreeNode.h"
+#include "tree/TreeTestSupport.h"
 
 namespace {
 
@@ -37,30 +38,10 @@ public:
     int count = 0;
 };
 
-// Kinds, names, values, shape and parent links, walked side by side without
-// recursion.
-bool SameTree(const rw::TreeNode& a, const rw::TreeNode& b) {
-    std::vector<std::pair<const rw::TreeNode*, const rw::TreeNode*>> stack{{&a, &b}};
-    while (!stack.empty()) {
-        auto [x, y] = stack.back();
-        stack.pop_back();
-        if (x->kind != y->kind || x->name != y->name || x->value != y->value ||
-            x->children.size() != y->children.size()) {
-            return false;
-        }
-        for (std::size_t i = 0; i < x->children.size(); ++i) {
-            if (x->children[i]->parent != x || y->children[i]->parent != y) {
-                return false;
-            }
-            stack.emplace_back(x->children[i].get(), y->children[i].get());
-        }
-    }
-    return true;
-}
-
+// Dump lists kinds, names, values, shape and broken parent links.
 void ExpectSameTree(const rw::ConfigTree& a, const rw::ConfigTree& b, std::string_view textA,
                     std::string_view textB) {
-    if (!SameTree(*a.root, *b.root)) {
+    if (rw::test::Dump(*a.root) != rw::test::Dump(*b.root)) {
         CountingReporter::Fail("trees differ", textA, textB);
     }
 }

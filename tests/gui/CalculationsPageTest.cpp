@@ -2,12 +2,9 @@
 
 #include <QLabel>
 #include <QTableWidget>
-#include <QTest>
 
 #include "PageTestSupport.h"
 #include "pages/TopView.h"
-#include "shell/MainDialog.h"
-#include "widgets/PageView.h"
 
 namespace rw {
 namespace {

@@ -7,9 +7,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
-#include <fstream>
-#include <sstream>
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
@@ -34,8 +31,7 @@ class MainDialogTest : public ::testing::Test {
 protected:
     std::string PathOf(const char* name) const { return dir.filePath(name).toStdString(); }
     std::string Car(const char* name, const std::string& bytes) const {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-        return PathOf(name);
+        return test::WriteFile(PathOf(name), bytes) ? PathOf(name) : "";
     }
     QString CarPathText(MainDialog& window) {
         return page_test::Find<QLabel>(window, "carPathLabel")->text();
@@ -123,7 +119,7 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
          "a number.\n\nField \"y:\" in \"Centre of Gravity\" on the Body page."},
     };
     const std::string path = Car("stop.ini", CleanCar());
-    const std::string original = page_test::FileText(path);
+    const std::string original = test::ReadFile(path);
     for (const auto& [typed, message] : cases) {
         SCOPED_TRACE(message);
         MainDialog window(dialogs);
@@ -149,7 +145,7 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
         }
         EXPECT_TRUE(dialogs.fileRequests.empty());
         EXPECT_EQ(CarPathText(window).toStdString(), path);
-        EXPECT_EQ(page_test::FileText(path), original);
+        EXPECT_EQ(test::ReadFile(path), original);
     }
 }
 
@@ -175,7 +171,7 @@ TEST_F(MainDialogTest, FixedFieldsAndSpunIntegersSave) {
     EXPECT_EQ(tireRate->text(), "1000000");
     Click(window, "saveButton");
     EXPECT_EQ(dialogs.messages.back().text, "Saved.");
-    const ConfigTree saved = page_test::TreeOf(page_test::FileText(path));
+    const ConfigTree saved = page_test::TreeOf(test::ReadFile(path));
     EXPECT_EQ(page_test::ValueAt(saved, "wheel1.inertia"), "2.5");
     EXPECT_EQ(page_test::ValueAt(saved, "wheel0.tire_rate"), "1000000");
     EXPECT_EQ(page_test::ValueAt(saved, "wheel2.tire_rate"), "0");

@@ -9,29 +9,22 @@
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "ScriptedDialogs.h"
 #include "shell/MainDialog.h"
 #include "tree/ConfigTree.h"
+#include "tree/TreeTestSupport.h"
 #include "widgets/PageView.h"
 
 // Trees from text, values by path, typing and clicking as a user does, and
 // the editor window to do it in.
 namespace page_test {
 
-class SilentReporter : public rw::Reporter {
-public:
-    void Show(const rw::Report& /*report*/) override {}
-};
-
 inline rw::ConfigTree TreeOf(std::string_view text) {
-    rw::ConfigTree tree("test.ini");
-    SilentReporter reporter;
-    tree.ReadText(text, false, reporter);
-    return tree;
+    return std::move(*rw::test::TreeFromText(text));
 }
 
 // The stored text of a key, or "<missing>".
@@ -45,11 +38,6 @@ T* Find(const QWidget& root, const char* name) {
     T* child = root.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
     return child;
-}
-
-inline std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Selects the field's text and types over it, one key at a time.

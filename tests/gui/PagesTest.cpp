@@ -370,19 +370,19 @@ TEST_F(EditorTest, OneEditPerPageReachesItsKeyAndNothingElseChanges) {
     ASSERT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Saved."});
 
     ConfigTree expected(sample);
-    SilentReporter reporter;
+    test::RecordingReporter reporter;
     ASSERT_EQ(expected.Read(false, reporter), ReadResult::Success);
     for (const OneEdit& edit : kEdits) {
         ASSERT_NE(expected.Find(edit.key), nullptr) << edit.key;
         expected.SetString(edit.key, edit.text);
     }
-    EXPECT_EQ(FileText(PathOf("edited.ini")), expected.ToText());
+    EXPECT_EQ(test::ReadFile(PathOf("edited.ini")), expected.ToText());
 }
 
 // The editor and the command line cannot diverge: an unedited Save As writes
 // what `rigwright-cli resave` writes, byte for byte, Windows-1252 names too.
 TEST_F(EditorTest, UneditedSaveAsWritesWhatTheCommandLineResaves) {
-    std::string accented = FileText(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini");
+    std::string accented = test::ReadFile(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini");
     accented.replace(accented.find("Kestrel GT"), 10, "Kestrel G\xC9T");
     std::ofstream(PathOf("accented.ini"), std::ios::binary) << accented;
     for (const std::string& in :
@@ -396,7 +396,7 @@ TEST_F(EditorTest, UneditedSaveAsWritesWhatTheCommandLineResaves) {
         const QStringList args = {"resave", QString::fromStdString(in),
                                   QString::fromStdString(PathOf("cli.ini"))};
         ASSERT_EQ(QProcess::execute(RIGWRIGHT_CLI, args), 0);
-        EXPECT_EQ(FileText(PathOf("editor.ini")), FileText(PathOf("cli.ini")));
+        EXPECT_EQ(test::ReadFile(PathOf("editor.ini")), test::ReadFile(PathOf("cli.ini")));
     }
 }
 
