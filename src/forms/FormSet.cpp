@@ -71,8 +71,4 @@ void FormSet::StoreAll(ConfigTree& tree) {
     }
 }
 
-void FormSet::Recalculate() {
-    Figures().Recalculate(Body().cgZ, Suspension().suspensions);
-}
-
 }  // namespace rw

@@ -43,10 +43,6 @@ public:
     void FillAll(const ConfigTree& tree);
     void StoreAll(ConfigTree& tree);
 
-    // The figures from the Body form's centre of gravity and the Suspension
-    // form's working copy, edits not yet stored included.
-    void Recalculate();
-
     template <PageId page>
     auto& Form() {
         return std::get<PageIndex(page)>(forms);

@@ -91,7 +91,6 @@ void NumberField::OnDeltaPos(int delta) {
     ShowValue(Stepped(GetValue(), delta));
     // The spin button moves its own position along, within its range.
     position = std::clamp(position + delta, 0, positionCount);
-    emit ValueStepped();
 }
 
 bool NumberField::eventFilter(QObject* watched, QEvent* event) {

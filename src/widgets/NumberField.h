@@ -37,10 +37,6 @@ public:
     QToolButton* UpButton() const { return upButton; }
     QToolButton* DownButton() const { return downButton; }
 
-signals:
-    // After an arrow press wrote a new text into the buddy.
-    void ValueStepped();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

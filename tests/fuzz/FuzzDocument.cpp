@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!document.LoadAtStart(file) || document.Tree() == nullptr) {
         return 0;
     }
-    forms.Recalculate();
+    forms.Figures().Recalculate(forms);
     forms.StoreAll(*document.Tree());
     std::string first;
     if (!document.Tree()->WriteText([&first](std::string_view piece) {

@@ -14,8 +14,6 @@
 #include <vector>
 
 #include "tree/ConfigTree.h"
-#include "tree/Reporter.h"
-#include "tree/TreeNode.h"
 #include "tree/TreeTestSupport.h"
 
 namespace {

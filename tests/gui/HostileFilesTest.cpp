@@ -49,7 +49,7 @@ TEST(HostileFilesTest, EveryFileLoadsChecksAndSavesAtOnce) {
         MainDialog window(dialogs);
         window.LoadAtStart(file.filePath().toStdString());
         if (window.Document().IsOpen()) {
-            window.Forms().Recalculate();
+            window.Forms().Figures().Recalculate(window.Forms());
             EXPECT_TRUE(window.Document().SaveDocument());
             window.Document().UndoAll();
         }

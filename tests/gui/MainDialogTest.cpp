@@ -10,9 +10,7 @@
 
 #include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "shell/MainDialog.h"
 #include "widgets/NumberField.h"
-#include "widgets/PageView.h"
 
 namespace rw {
 namespace {

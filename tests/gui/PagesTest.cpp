@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QRadioButton>
-#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -384,7 +383,7 @@ TEST_F(EditorTest, OneEditPerPageReachesItsKeyAndNothingElseChanges) {
 TEST_F(EditorTest, UneditedSaveAsWritesWhatTheCommandLineResaves) {
     std::string accented = test::ReadFile(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini");
     accented.replace(accented.find("Kestrel GT"), 10, "Kestrel G\xC9T");
-    std::ofstream(PathOf("accented.ini"), std::ios::binary) << accented;
+    ASSERT_TRUE(test::WriteFile(PathOf("accented.ini"), accented));
     for (const std::string& in :
          {std::string(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini"), PathOf("accented.ini")}) {
         SCOPED_TRACE(in);
