@@ -100,21 +100,7 @@ void ChildList::Reserve(NodeArena& arena, std::size_t wanted) {
 }
 
 void ChildList::Append(NodeArena& arena, TreeNode* child) {
-    Reserve(arena, count + 1);
-    items[count++] = child;
-    NameIndex* index = IndexSlot();
-    if (index == nullptr) {
-        return;
-    }
-    if (IsFull(*index)) {
-        Index(arena);
-        return;
-    }
-    TreeNode** slot = Slot(*index, child->name);
-    if (*slot == nullptr) {
-        *slot = child;
-        ++index->used;
-    }
+    Insert(arena, count, child);
 }
 
 void ChildList::Insert(NodeArena& arena, std::size_t position, TreeNode* child) {
@@ -130,12 +116,14 @@ void ChildList::Insert(NodeArena& arena, std::size_t position, TreeNode* child) 
         Index(arena);
         return;
     }
-    // The new child becomes the first of its name unless one stands before it.
+    // The new child becomes the first of its name unless one stands before
+    // it, as one always does when it is appended last.
     TreeNode** slot = Slot(*index, child->name);
     if (*slot == nullptr) {
         *slot = child;
         ++index->used;
-    } else if (std::find(items, items + position, *slot) == items + position) {
+    } else if (position + 1 < count &&
+               std::find(items, items + position, *slot) == items + position) {
         *slot = child;
     }
 }
