@@ -40,8 +40,9 @@ bool WriteTree(const TreeNode& root, const std::function<bool(std::string_view)>
     };
     std::vector<Frame> stack{{&root, 0}};
     std::string indent;
+    // Grown as needed, never reserved: most trees are small, and a
+    // megabyte taken for each of them costs more than the growing.
     std::string out;
-    out.reserve(kFlushSize + 4096);
     bool sunk = true;
     // A long clean name or value goes to the sink as it stands: copied into
     // the buffer it would make the buffer grow to twice its size.
