@@ -14,7 +14,7 @@ namespace rw {
 namespace {
 
 std::string WingPrefix(std::size_t index) {
-    return NumberedPrefix("aero.wing", static_cast<std::int64_t>(index));
+    return NumberedPrefix(AeroForm::kWingBlock, static_cast<std::int64_t>(index));
 }
 
 std::string WingBlock(std::size_t index) {
@@ -37,8 +37,6 @@ constexpr Key<Wing> kWingKeys[] = {
     {"coeff_drag", &Wing::coeffDrag},
     {"coeff_down", &Wing::coeffDown},
 };
-// Each wing's application centre is one text of three numbers.
-constexpr const char* kCenterKey = "center";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -97,7 +95,7 @@ void AeroForm::FillFromTree(const ConfigTree& tree) {
         Wing& wing = wings[j];
         FillKeys(tree, WingKeys(), wing, prefix);
         std::string center;
-        tree.GetString(prefix + kCenterKey, center);
+        tree.GetString(prefix + AeroForm::kCenterKey, center);
         const std::array<float, 3> point = ScanCenter(center);
         wing.x = point[0];
         wing.y = point[1];
@@ -113,7 +111,7 @@ void AeroForm::StoreToTree(ConfigTree& tree) const {
     for (std::size_t j = 0; j < wings.size(); ++j) {
         const std::string prefix = WingPrefix(j);
         StoreKeys(tree, WingKeys(), wings[j], prefix);
-        tree.SetString(prefix + kCenterKey, FormatCenter(wings[j]));
+        tree.SetString(prefix + AeroForm::kCenterKey, FormatCenter(wings[j]));
     }
 }
 
@@ -135,7 +133,7 @@ void AeroForm::SelectWing(int index) {
         return;
     }
     selected = index;
-    ShowWing(wings[static_cast<std::size_t>(index)]);
+    edit = wings[static_cast<std::size_t>(index)];
 }
 
 bool AeroForm::AddWing() {
@@ -162,78 +160,35 @@ void AeroForm::DeleteWing() {
     if (static_cast<std::size_t>(selected) >= wings.size()) {
         selected = 0;
     }
-    ShowWing(wings[static_cast<std::size_t>(selected)]);
+    edit = wings[static_cast<std::size_t>(selected)];
 }
 
 void AeroForm::RenameWing(std::string_view newName) {
     if (!HasSelection()) {
         return;
     }
-    name = newName;
-    wings[static_cast<std::size_t>(selected)].name = name;
+    edit.name = newName;
+    wings[static_cast<std::size_t>(selected)].name = edit.name;
 }
 
-void AeroForm::ApplyWingField(WingField field) {
-    if (!HasSelection()) {
-        return;
-    }
-    Wing& wing = wings[static_cast<std::size_t>(selected)];
-    switch (field) {
-        case WingField::Cord:
-            wing.cord = cord;
-            break;
-        case WingField::Downforce:
-            wing.coeffDown = coeffDown;
-            break;
-        case WingField::Span:
-            wing.span = span;
-            break;
-        case WingField::Drag:
-            wing.coeffDrag = coeffDrag;
-            break;
-        case WingField::Angle:
-            wing.angle = angle;
-            break;
-        case WingField::Offset:
-            wing.angleOffset = angleOffset;
-            break;
-        case WingField::X:
-            wing.x = x;
-            break;
-        case WingField::Y:
-            wing.y = y;
-            break;
-        case WingField::Z:
-            wing.z = z;
-            break;
+void AeroForm::ApplyWingField(float Wing::*field) {
+    if (HasSelection()) {
+        wings[static_cast<std::size_t>(selected)].*field = edit.*field;
     }
 }
 
 struct AeroForm::Enables AeroForm::Enables() const {
     struct Enables enables;
-    enables.wingFields = HasSelection() && name != kNoneSelected;
+    enables.wingFields = HasSelection() && edit.name != kNoneSelected;
     enables.deleteWing = enables.wingFields;
     enables.addWing = wings.size() < kMaxWings;
     return enables;
 }
 
-void AeroForm::ShowWing(const Wing& wing) {
-    name = wing.name;
-    coeffDown = wing.coeffDown;
-    coeffDrag = wing.coeffDrag;
-    x = wing.x;
-    y = wing.y;
-    z = wing.z;
-    angle = wing.angle;
-    angleOffset = wing.angleOffset;
-    span = wing.span;
-    cord = wing.cord;
-}
-
 void AeroForm::ShowNoWing() {
     selected = kNoWing;
-    ShowWing(Wing{});
-    name = kNoneSelected;
+    edit = Wing{};
+    edit.name = kNoneSelected;
 }
 
 }  // namespace rw

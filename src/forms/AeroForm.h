@@ -33,8 +33,9 @@ public:
     static constexpr int kNoWing = -1;
     static constexpr std::string_view kNoneSelected = "None selected";
     static constexpr std::string_view kNewWingName = "NewWing";
-
-    enum class WingField { Cord, Downforce, Span, Drag, Angle, Offset, X, Y, Z };
+    static constexpr const char* kWingBlock = "aero.wing";
+    // Each wing's application centre is one text of three numbers.
+    static constexpr const char* kCenterKey = "center";
 
     struct Enables {
         // Name, Span, Cord, Downforce, Drag, x, y, z, Wing and Offset.
@@ -65,8 +66,8 @@ public:
     void DeleteWing();
     // Names the selected wing and its edit form.
     void RenameWing(std::string_view newName);
-    // Copies one edit-form field into the selected wing.
-    void ApplyWingField(WingField field);
+    // Copies one edit-form value into the selected wing.
+    void ApplyWingField(float Wing::*field);
 
     Enables Enables() const;
     bool HasSelection() const;
@@ -78,20 +79,10 @@ public:
     std::vector<Wing> wings;
     int selected = kNoWing;
 
-    // The edit form.
-    std::string name;
-    float coeffDown = 0.0f;
-    float coeffDrag = 0.0f;
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-    float angle = 0.0f;
-    float angleOffset = 0.0f;
-    float span = 0.0f;
-    float cord = 0.0f;
+    // The edit form: the selected wing as shown, or "None selected".
+    Wing edit;
 
 private:
-    void ShowWing(const Wing& wing);
     void ShowNoWing();
 };
 

@@ -13,10 +13,6 @@ namespace {
 // goes past it for gears that are present in the file.
 constexpr std::int64_t kLastScannedIndex = 7;
 
-std::string GearPrefix(std::int64_t index) {
-    return NumberedPrefix("gearbox.gear", index);
-}
-
 constexpr Key<GearboxForm::Gear> kGearKeys[] = {
     {"ratio", &GearboxForm::Gear::ratio},
     {"inertia", &GearboxForm::Gear::inertia},
@@ -95,6 +91,14 @@ void GearboxForm::StoreToTree(ConfigTree& tree) {
 
 KeyTable<GearboxForm::Gear> GearboxForm::GearKeys() {
     return kGearKeys;
+}
+
+std::string GearboxForm::GearPrefix(std::int64_t index) {
+    return NumberedPrefix("gearbox.gear", index);
+}
+
+std::string GearboxForm::RowPrefix(std::size_t row) const {
+    return GearPrefix(static_cast<std::int64_t>(row) + (reverseGear ? 1 : 0));
 }
 
 auto GearboxForm::Enables() const -> struct Enables {

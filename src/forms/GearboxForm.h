@@ -33,6 +33,11 @@ public:
     // The keys of each gear below "gearbox.gear<index>.", in store order; the
     // gear count is derived from the rows.
     static KeyTable<Gear> GearKeys();
+    // "gearbox.gear<index>.".
+    static std::string GearPrefix(std::int64_t index);
+    // The prefix of forward row `row` (0 for "1st Gear"): a reverse gear
+    // comes first in the file, so it shifts the rows by one.
+    std::string RowPrefix(std::size_t row) const;
 
     Enables Enables() const;
 

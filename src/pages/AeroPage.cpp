@@ -17,30 +17,29 @@ AeroPage::AeroPage(AeroForm& form, Dialogs& dialogs, QWidget* parent)
     : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::AeroPage>()) {
     ui->setupUi(this);
 
-    exchange.Bind(ui->spanEdit, &form.span);
-    exchange.Bind(ui->cordEdit, &form.cord);
-    exchange.Bind(ui->nameEdit, &form.name);
-    exchange.Bind(ui->coeffDownEdit, &form.coeffDown);
-    exchange.Bind(ui->coeffDragEdit, &form.coeffDrag);
-    exchange.Bind(ui->xEdit, &form.x);
-    exchange.Bind(ui->yEdit, &form.y);
-    exchange.Bind(ui->zEdit, &form.z);
+    exchange.Bind(ui->spanEdit, &form.edit.span);
+    exchange.Bind(ui->cordEdit, &form.edit.cord);
+    exchange.Bind(ui->nameEdit, &form.edit.name);
+    exchange.Bind(ui->coeffDownEdit, &form.edit.coeffDown);
+    exchange.Bind(ui->coeffDragEdit, &form.edit.coeffDrag);
+    exchange.Bind(ui->xEdit, &form.edit.x);
+    exchange.Bind(ui->yEdit, &form.edit.y);
+    exchange.Bind(ui->zEdit, &form.edit.z);
     exchange.Bind(ui->areaEdit, &form.area);
     exchange.Bind(ui->cxEdit, &form.cx);
-    exchange.Bind(ui->angleEdit, &form.angle);
-    exchange.Bind(ui->angleOffsetEdit, &form.angleOffset);
+    exchange.Bind(ui->angleEdit, &form.edit.angle);
+    exchange.Bind(ui->angleOffsetEdit, &form.edit.angleOffset);
 
     AttachNumberField(ui->cxEdit, 0, 1, 0.01);
     AttachNumberField(ui->angleEdit, 0, 180, 0.5);
     AttachNumberField(ui->angleOffsetEdit, 0, 180, 0.5);
 
-    using Field = AeroForm::WingField;
-    const std::pair<QLineEdit*, Field> wingFields[] = {
-        {ui->cordEdit, Field::Cord},   {ui->coeffDownEdit, Field::Downforce},
-        {ui->spanEdit, Field::Span},   {ui->coeffDragEdit, Field::Drag},
-        {ui->angleEdit, Field::Angle}, {ui->angleOffsetEdit, Field::Offset},
-        {ui->xEdit, Field::X},         {ui->yEdit, Field::Y},
-        {ui->zEdit, Field::Z},
+    const std::pair<QLineEdit*, float Wing::*> wingFields[] = {
+        {ui->cordEdit, &Wing::cord},   {ui->coeffDownEdit, &Wing::coeffDown},
+        {ui->spanEdit, &Wing::span},   {ui->coeffDragEdit, &Wing::coeffDrag},
+        {ui->angleEdit, &Wing::angle}, {ui->angleOffsetEdit, &Wing::angleOffset},
+        {ui->xEdit, &Wing::x},         {ui->yEdit, &Wing::y},
+        {ui->zEdit, &Wing::z},
     };
     for (const auto& [edit, field] : wingFields) {
         connect(edit, &QLineEdit::textChanged, this,
@@ -67,6 +66,15 @@ AeroPage::AeroPage(AeroForm& form, Dialogs& dialogs, QWidget* parent)
     exchange.Push();
     ApplyEnables();
     ShowKeyTips();
+    // The edit form shows whichever wing is picked, so "N" stands for its number.
+    const std::string shown = std::string(AeroForm::kWingBlock) + "N.";
+    const std::string commented = NumberedPrefix(AeroForm::kWingBlock, 0);
+    ApplyKeyTips(exchange, AeroForm::WingKeys(), form.edit, shown, commented);
+    const QString centreTip =
+        KeyTip(shown + AeroForm::kCenterKey, nullptr, commented + AeroForm::kCenterKey);
+    for (QLineEdit* edit : {ui->xEdit, ui->yEdit, ui->zEdit}) {
+        SetKeyTip(edit, centreTip);
+    }
 }
 
 AeroPage::~AeroPage() = default;
@@ -118,7 +126,7 @@ void AeroPage::OnNameChanged() {
         return;
     }
     exchange.Take(ui->nameEdit, TakeReason::Typing);
-    const std::string name = form.name;
+    const std::string name = form.edit.name;
     form.RenameWing(name);
     if (QListWidgetItem* entry = ui->wingList->item(form.selected)) {
         const QSignalBlocker blocker(ui->wingList);
@@ -126,7 +134,7 @@ void AeroPage::OnNameChanged() {
     }
 }
 
-void AeroPage::OnWingFieldChanged(QLineEdit* edit, AeroForm::WingField field) {
+void AeroPage::OnWingFieldChanged(QLineEdit* edit, float Wing::*field) {
     // Text on its way to a number keeps the wing's last good value.
     if (exchange.Take(edit, TakeReason::Typing)) {
         form.ApplyWingField(field);

@@ -30,7 +30,7 @@ private:
     void OnAddWing();
     void OnDeleteWing();
     void OnNameChanged();
-    void OnWingFieldChanged(QLineEdit* edit, AeroForm::WingField field);
+    void OnWingFieldChanged(QLineEdit* edit, float Wing::*field);
     // Selects `row` in the list without treating it as a pick; -1 selects none.
     void SelectRow(int row);
     void RebuildList();

@@ -28,6 +28,7 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
         exchange.Bind(inertiaEdits[row], &form.inertias[row]);
     }
     exchange.Bind(ui->reverseInertiaEdit, &form.reverseInertia);
+    SetKeyTip(ui->gearCountEdit, KeyTip("gearbox.gears", nullptr, "gearbox.gears"));
     exchange.Push();
     gearCountSpin->SetValue(1);
     ApplyEnableRule(TakeReason::Action);
@@ -82,6 +83,23 @@ void GearboxPage::ApplyEnables() {
     }
     ui->reverseRatioEdit->setEnabled(enables.reverse);
     ui->reverseInertiaEdit->setEnabled(enables.reverse);
+    ShowRowTips();
+}
+
+void GearboxPage::ShowRowTips() {
+    using Gear = GearboxForm::Gear;
+    // The template car comments its first gear only.
+    const std::string first = GearboxForm::GearPrefix(0);
+    for (const Key<Gear>& key : GearboxForm::GearKeys()) {
+        const bool ratio = std::get<float Gear::*>(key.member) == &Gear::ratio;
+        const std::string commented = first + key.path;
+        for (std::size_t row = 0; row < ratioEdits.size(); ++row) {
+            SetKeyTip((ratio ? ratioEdits : inertiaEdits)[row],
+                      KeyTip(form.RowPrefix(row) + key.path, key.unit, commented));
+        }
+        SetKeyTip(ratio ? ui->reverseRatioEdit : ui->reverseInertiaEdit,
+                  KeyTip(commented, key.unit, commented));
+    }
 }
 
 }  // namespace rw

@@ -32,6 +32,8 @@ private:
     // that does not parse is.
     bool TakeFields(TakeReason reason) override;
     void ApplyEnables() override;
+    // Ticking "Reverse Gear" renumbers the rows' keys, so their tips follow.
+    void ShowRowTips();
 
     std::unique_ptr<Ui::GearboxPage> ui;
     std::array<QLineEdit*, 7> ratioEdits{};

@@ -190,6 +190,12 @@ TEST_F(DesktopTest, FieldTipsNameTheKeyItsUnitAndTheTemplateComment) {
         {"SuspensionPage", "antiPitchEdit", "suspN.anti_pitch"},
         {"AeroPage", "areaEdit", "aero.body.area (m²)\nFrontal area in m^2"},
         {"GeneralPage", "nameEdit", "car.name"},
+        // The edit form shows the picked wing; the template comments its first.
+        {"AeroPage", "angleEdit", "aero.wingN.angle (degrees)\nAngle in degrees"},
+        {"AeroPage", "yEdit", "aero.wingN.center"},
+        {"GearboxPage", "gearCountEdit", "gearbox.gears"},
+        {"GearboxPage", "ratio2Edit", "gearbox.gear1.ratio"},
+        {"GearboxPage", "reverseInertiaEdit", "gearbox.gear0.inertia"},
     };
     for (const Case& each : cases) {
         auto* field = window.findChild<QWidget*>(each.page)->findChild<QWidget*>(each.field);
@@ -200,6 +206,11 @@ TEST_F(DesktopTest, FieldTipsNameTheKeyItsUnitAndTheTemplateComment) {
                       .toStdString(),
                   each.tip);
     }
+    // A reverse gear is gear0, so ticking it moves every row one key on.
+    Press(Qt::CTRL | Qt::Key_N);
+    auto* gearbox = window.findChild<QWidget*>("GearboxPage");
+    gearbox->findChild<QAbstractButton*>("reverseGearCheck")->click();
+    EXPECT_EQ(gearbox->findChild<QWidget*>("ratio2Edit")->toolTip(), "gearbox.gear2.ratio");
 }
 
 // With RIGWRIGHT_SCREENSHOTS set to a folder, the Wheels page is saved there
