@@ -11,16 +11,22 @@
 namespace rw {
 
 // Open addressing with linear probing; at most half of the slots are used.
+// Until the table is built (`slots` null) it counts the list's plain searches.
 struct NameIndex {
     TreeNode** slots;
     std::size_t mask;
     std::size_t used;
+    std::size_t searches;
 };
 
 namespace {
 
 // Below this many children a plain search is as fast as hashing.
 constexpr std::size_t kIndexedFrom = 32;
+// A large list is searched plainly this often before it builds its table:
+// hashing every name costs several plain searches, and a program that looks
+// up one key (the command line's `get`) never needs the table.
+constexpr std::size_t kPlainSearches = 4;
 
 // The slot that holds the node of that name, or the empty slot where it goes.
 TreeNode** Slot(const NameIndex& index, std::string_view name) {
@@ -54,25 +60,37 @@ void ChildList::Index(NodeArena& arena) const {
     while (size < std::size_t{count} * 2 + 2) {
         size *= 2;
     }
-    NameIndex*& index = IndexSlot();
-    index =
-        new (arena.Allocate<NameIndex>(1)) NameIndex{arena.Allocate<TreeNode*>(size), size - 1, 0};
-    std::fill_n(index->slots, size, nullptr);
+    NameIndex& index = Counter(arena);
+    index.slots = arena.Allocate<TreeNode*>(size);
+    index.mask = size - 1;
+    index.used = 0;
+    std::fill_n(index.slots, size, nullptr);
     for (const NodePtr& child : *this) {
-        TreeNode** slot = Slot(*index, child->name);
+        TreeNode** slot = Slot(index, child->name);
         if (*slot == nullptr) {
             *slot = child;
-            ++index->used;
+            ++index.used;
         }
     }
 }
 
+NameIndex& ChildList::Counter(NodeArena& arena) const {
+    NameIndex*& index = IndexSlot();
+    if (index == nullptr) {
+        index = new (arena.Allocate<NameIndex>(1)) NameIndex{nullptr, 0, 0, 0};
+    }
+    return *index;
+}
+
 TreeNode* ChildList::Find(NodeArena& arena, std::string_view name) const {
     if (count >= kIndexedFrom) {
-        if (IndexSlot() == nullptr) {
+        NameIndex& index = Counter(arena);
+        if (index.slots == nullptr && ++index.searches > kPlainSearches) {
             Index(arena);
         }
-        return *Slot(*IndexSlot(), name);
+        if (index.slots != nullptr) {
+            return *Slot(index, name);
+        }
     }
     for (const NodePtr& child : *this) {
         if (child->name == name) {
@@ -109,7 +127,7 @@ void ChildList::Insert(NodeArena& arena, std::size_t position, TreeNode* child) 
     items[position] = child;
     ++count;
     NameIndex* index = IndexSlot();
-    if (index == nullptr) {
+    if (index == nullptr || index->slots == nullptr) {
         return;
     }
     if (IsFull(*index)) {

@@ -13,8 +13,9 @@ class NodeArena;
 struct NameIndex;
 
 // The children of one node, in file order, in an array of the tree's arena.
-// Once a block has many children it also keeps an index by name, so finding a
-// child costs the same in a block of ten keys and in one of a million.
+// A block with many children that is searched more than a few times keeps an
+// index by name, so finding a child costs the same in a block of ten keys and
+// in one of a million.
 class ChildList {
 public:
     using const_iterator = const NodePtr*;
@@ -31,7 +32,7 @@ public:
     const NodePtr& back() const { return items[count - 1]; }
 
     // The first child of that name, or null. A large list builds its index
-    // in the arena on the first search.
+    // in the arena after a few searches.
     TreeNode* Find(NodeArena& arena, std::string_view name) const;
     // The position of a child, which must be one of these.
     std::size_t IndexOf(const TreeNode* child) const;
@@ -44,6 +45,9 @@ public:
 
 private:
     void Reserve(NodeArena& arena, std::size_t wanted);
+    // The list's index, made without a table on the first search.
+    NameIndex& Counter(NodeArena& arena) const;
+    // Builds or rebuilds the table.
     void Index(NodeArena& arena) const;
     void NewArray(NodeArena& arena, std::size_t size);
 

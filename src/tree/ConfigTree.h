@@ -76,7 +76,7 @@ private:
 
     // The bytes read, which names and values view; on the heap, so that the
     // views hold when the tree is moved.
-    std::unique_ptr<const std::string> source;
+    SourceText source;
     // Lookups build indexes of large blocks in it on demand.
     mutable NodeArena arena;
 };

@@ -17,18 +17,22 @@ namespace {
 // As many links as the kernel itself follows before it calls it a loop.
 constexpr int kMaxLinkHops = 40;
 
-// Reads until the end of the file into `content`, which holds a first guess
-// of the size; a file that grows past the limit while it is read is refused.
-int ReadAll(int fd, std::string& content) {
-    std::size_t size = 0;
+// Reads until the end of the file into `buffer`, which holds a first guess
+// of the size and room for the read-ahead; a file that grows past the limit
+// while it is read is refused.
+int ReadAll(int fd, LargeBuffer& buffer, std::size_t& size) {
+    size = 0;
     for (;;) {
-        if (size == content.size()) {
-            if (content.size() > kMaxCarFileSize) {
+        if (size + SourceText::kReadAhead >= buffer.size()) {
+            if (size > kMaxCarFileSize) {
                 return kErrorTooLarge;
             }
-            content.resize(std::min<std::size_t>(content.size() * 2, kMaxCarFileSize + 1));
+            LargeBuffer larger(std::min<std::size_t>(buffer.size() * 2, kMaxCarFileSize + 1) +
+                               SourceText::kReadAhead);
+            std::copy_n(buffer.data(), size, larger.data());
+            buffer = std::move(larger);
         }
-        ssize_t count = ::read(fd, content.data() + size, content.size() - size);
+        ssize_t count = ::read(fd, buffer.data() + size, buffer.size() - SourceText::kReadAhead - size);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -36,7 +40,6 @@ int ReadAll(int fd, std::string& content) {
             return errno;
         }
         if (count == 0) {
-            content.resize(size);
             return 0;
         }
         size += static_cast<std::size_t>(count);
@@ -187,7 +190,13 @@ mode_t KeptMode(int fd, const struct stat& old) {
 
 }  // namespace
 
-bool ReadFile(const std::string& path, std::string& content) {
+SourceText::SourceText(std::string_view text)
+    : buffer(text.size() + kReadAhead), size(text.size()) {
+    std::copy(text.begin(), text.end(), reinterpret_cast<char*>(buffer.data()));
+    std::fill_n(buffer.data() + size, kReadAhead, std::byte{0});
+}
+
+bool ReadFile(const std::string& path, SourceText& content) {
     // Without O_NONBLOCK opening a FIFO would wait for a writer forever.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
@@ -205,14 +214,16 @@ bool ReadFile(const std::string& path, std::string& content) {
         error = kErrorTooLarge;
     } else {
         // The size is only a first guess, since the file may change meanwhile.
-        content.resize(static_cast<std::size_t>(info.st_size) + 1);
-        error = ReadAll(fd, content);
+        LargeBuffer buffer(static_cast<std::size_t>(info.st_size) + 1 + SourceText::kReadAhead);
+        std::size_t size = 0;
+        error = ReadAll(fd, buffer, size);
+        if (error == 0) {
+            std::fill_n(buffer.data() + size, SourceText::kReadAhead, std::byte{0});
+            content.buffer = std::move(buffer);
+            content.size = size;
+        }
     }
     ::close(fd);
-    if (error != 0) {
-        content.clear();
-        content.shrink_to_fit();
-    }
     errno = error;
     return error == 0;
 }

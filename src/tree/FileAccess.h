@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "tree/LargeBuffer.h"
+
 namespace rw {
 
 // The largest car file read or written: far above any real car, small enough
@@ -15,9 +17,30 @@ inline constexpr std::uint64_t kMaxCarFileSize = std::uint64_t{256} << 20;
 inline constexpr int kErrorNotRegularFile = -1;  // a device, FIFO or socket
 inline constexpr int kErrorTooLarge = -2;        // more than kMaxCarFileSize bytes
 
+// The text a tree is read from, followed by kReadAhead zero bytes, so that
+// the reader may look at a whole block of bytes at any place of the text
+// without asking where the text ends.
+class SourceText {
+public:
+    static constexpr std::size_t kReadAhead = 64;
+
+    SourceText() = default;
+    explicit SourceText(std::string_view text);
+
+    std::string_view Text() const {
+        return {reinterpret_cast<const char*>(buffer.data()), size};
+    }
+
+private:
+    friend bool ReadFile(const std::string& path, SourceText& content);
+
+    LargeBuffer buffer;
+    std::size_t size = 0;
+};
+
 // Reads the whole regular file of at most kMaxCarFileSize bytes in one go;
 // errno (or one of the reasons above) describes a failure.
-bool ReadFile(const std::string& path, std::string& content);
+bool ReadFile(const std::string& path, SourceText& content);
 
 // Takes the file's text in pieces; false stops the writing.
 using ByteSink = std::function<bool(std::string_view)>;

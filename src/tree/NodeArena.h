@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "tree/LargeBuffer.h"
 #include "tree/NodeKind.h"
 #include "tree/NodeText.h"
 
@@ -44,10 +45,7 @@ public:
 private:
     void* Bytes(std::size_t size, std::size_t alignment);
 
-    struct Free {
-        void operator()(std::byte* chunk) const;
-    };
-    std::vector<std::unique_ptr<std::byte[], Free>> chunks;
+    std::vector<LargeBuffer> chunks;
     std::byte* next = nullptr;
     std::size_t left = 0;
     static constexpr std::size_t kFirstChunk = std::size_t{16} << 10;

@@ -1,4 +1,9 @@
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -9,6 +14,64 @@
 namespace rw {
 
 namespace {
+
+// A line of the text with its first "=" and its first "~", or null.
+struct Line {
+    std::string_view text;
+    const char* equals;
+    const char* tilde;
+};
+
+const char* Find(std::string_view text, char c) {
+    return static_cast<const char*>(std::memchr(text.data(), c, text.size()));
+}
+
+#ifdef __SSE2__
+// Which of the 64 bytes at `bytes` are `c`, a bit each, the first byte lowest.
+std::uint64_t Matches(const char* bytes, char c) {
+    const __m128i wanted = _mm_set1_epi8(c);
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * i));
+        bits |= std::uint64_t{static_cast<std::uint16_t>(
+                    _mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted)))}
+                << (16 * i);
+    }
+    return bits;
+}
+#endif
+
+// Splits the text into lines. Most lines of a car file are short: one look
+// at the 64 bytes where a line begins finds its end, its "=" and its "~"
+// together; a longer line is searched byte by byte. The text must be
+// followed by SourceText::kReadAhead bytes that hold no line break.
+template <typename Handler>
+void SplitLines(std::string_view text, Handler&& handle) {
+    const char* line = text.data();
+    const char* const end = line + text.size();
+    while (line != end) {
+#ifdef __SSE2__
+        if (const std::uint64_t breaks = Matches(line, '\n'); breaks != 0) {
+            const int length = __builtin_ctzll(breaks);
+            const std::uint64_t before = (std::uint64_t{1} << length) - 1;
+            const std::uint64_t equals = Matches(line, '=') & before;
+            const std::uint64_t tilde = Matches(line, '~') & before;
+            handle(Line{std::string_view(line, static_cast<std::size_t>(length)),
+                        equals != 0 ? line + __builtin_ctzll(equals) : nullptr,
+                        tilde != 0 ? line + __builtin_ctzll(tilde) : nullptr});
+            line += length + 1;
+            continue;
+        }
+#endif
+        const char* lineEnd = Find(std::string_view(line, static_cast<std::size_t>(end - line)), '\n');
+        if (lineEnd == nullptr) {
+            lineEnd = end;
+        }
+        const std::string_view whole(line, static_cast<std::size_t>(lineEnd - line));
+        handle(Line{whole, Find(whole, '='), Find(whole, '~')});
+        line = lineEnd == end ? end : lineEnd + 1;
+    }
+}
 
 std::string_view TrimLine(std::string_view line) {
     std::size_t begin = 0;
@@ -37,15 +100,10 @@ public:
     void Run(std::string_view text) {
         // The text after the last line break is a line only when it is not
         // empty, so a saved file reads back without growing a blank line.
-        const char* line = text.data();
-        const char* const end = line + text.size();
-        while (line != end) {
-            const void* found = std::memchr(line, '\n', static_cast<std::size_t>(end - line));
-            const char* lineEnd = found != nullptr ? static_cast<const char*>(found) : end;
+        SplitLines(text, [this](const Line& line) {
             ++lineNumber;
-            Handle(TrimLine(std::string_view(line, static_cast<std::size_t>(lineEnd - line))));
-            line = lineEnd == end ? end : lineEnd + 1;
-        }
+            Handle(line);
+        });
         FlushPending();
         const bool unclosed = open.size() > 1;
         while (!open.empty()) {
@@ -76,7 +134,9 @@ private:
         pending.resize(frame.firstChild);
     }
 
-    void Handle(std::string_view line) {
+    void Handle(const Line& raw) {
+        // Trimming takes blanks and line ends only, so the marks stay inside.
+        const std::string_view line = TrimLine(raw.text);
         if (line.empty()) {
             FlushPending();
             Add(NodeKind::BlankLine, {}, {});
@@ -106,15 +166,17 @@ private:
             default:
                 break;
         }
-        std::size_t tilde = line.find('~');
-        if (tilde != std::string_view::npos && tilde != 0) {
+        if (raw.tilde != nullptr && raw.tilde != line.data()) {
+            const auto tilde = static_cast<std::size_t>(raw.tilde - line.data());
             FlushPending();
             previousNode =
                 Add(NodeKind::InheritBlock, line.substr(0, tilde), line.substr(tilde + 1));
             previous = Previous::InheritLine;
             return;
         }
-        std::size_t equals = line.find('=');
+        const std::size_t equals = raw.equals != nullptr
+                                       ? static_cast<std::size_t>(raw.equals - line.data())
+                                       : std::string_view::npos;
         std::string_view name = line.substr(0, equals == std::string_view::npos ? 0 : equals);
         while (!name.empty() && (name.back() == ' ' || name.back() == '\t' || name.back() == '\r' ||
                                  name.back() == '\n')) {
@@ -220,24 +282,22 @@ ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
     if (path == kNullPath) {
         return ReadResult::Failed;
     }
-    std::string content;
-    if (!ReadFile(path, content)) {
+    if (!ReadFile(path, source)) {
         reporter.Show(FileReadError(path, errno));
         return ReadResult::FileError;
     }
-    source = std::make_unique<const std::string>(std::move(content));
     ReadSource(showErrors, reporter);
     return ReadResult::Success;
 }
 
 void ConfigTree::ReadText(std::string_view text, bool showErrors, Reporter& reporter) {
-    source = std::make_unique<const std::string>(text);
+    source = SourceText(text);
     ReadSource(showErrors, reporter);
 }
 
 void ConfigTree::ReadSource(bool showErrors, Reporter& reporter) {
     NewRoot();
-    LineReader(arena, *root, showErrors, reporter).Run(*source);
+    LineReader(arena, *root, showErrors, reporter).Run(source.Text());
     isRead = true;
 }
 

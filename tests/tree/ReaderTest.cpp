@@ -11,7 +11,7 @@ namespace {
 using namespace std::string_literals;
 
 TEST(Reader, LinesGiveTheExpectedTree) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    std::vector<std::pair<std::string, std::string>> cases = {
         // Line breaks and the end of the file.
         {"", ""},
         {"x=1\r\ny=2", "V x=1|V y=2|"},
@@ -48,6 +48,13 @@ TEST(Reader, LinesGiveTheExpectedTree) {
         // Unbalanced braces.
         {"a\n{\n}\n}\nz=1\nb\n{\nc=1\n}\n", "B a|V z=1|B b|.V c=1|"},
         {"}\nx=1\na\n{\nb\n{\nx=1\n", "V x=1|B a|.B b|..V x=1|"}};
+    // The reader looks at 64 bytes at a time: lines whose break, "=" or "~"
+    // lie before, at and past that edge, next to short lines.
+    for (std::size_t length : {62, 63, 64, 65, 127, 128}) {
+        const std::string name(length, 'n');
+        cases.emplace_back(name + "=v\nb~w\n" + name + "\n=x\n" + name + "~" + name,
+                           "V " + name + "=v|I b~w|L " + name + "|L =x|I " + name + "~" + name + "|");
+    }
     for (const auto& [input, expected] : cases) {
         auto tree = TreeFromText(input);
         EXPECT_TRUE(tree->isRead);
