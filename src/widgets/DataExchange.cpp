@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "tree/Numbers.h"
+#include "tree/Reporter.h"
 #include "widgets/Dialogs.h"
 
 namespace rw {
@@ -45,6 +46,19 @@ std::string FormatNumber(float number) {
 template <typename Number>
 constexpr const char* kPrompt =
     std::is_same_v<Number, std::int32_t> ? "Please enter an integer." : "Please enter a number.";
+
+// Longer values are no text to edit in a field, and laying one of a hundred
+// megabytes out takes gigabytes: the field shows its beginning, read-only,
+// and gives back every byte of it.
+constexpr std::size_t kLongestEditable = std::size_t{64} << 10;
+
+QString ShownText(const std::string& bytes, TextEncoding encoding) {
+    if (bytes.size() <= kLongestEditable) {
+        return DecodeBytes(bytes, encoding);
+    }
+    return DecodeBytes(Excerpt(bytes), encoding) +
+           QStringLiteral(" (%1 bytes, too long to edit here)").arg(bytes.size());
+}
 
 QString TextOf(const QLineEdit* edit) {
     return edit->text();
@@ -171,7 +185,8 @@ template <typename Edit>
 void DataExchange::PushOne(TextBinding<Edit>& binding) {
     const std::string& bytes = *binding.value;
     binding.encoding = DetectEncoding(bytes);
-    SetTextOf(binding.widget, DecodeBytes(bytes, binding.encoding));
+    binding.widget->setReadOnly(bytes.size() > kLongestEditable);
+    SetTextOf(binding.widget, ShownText(bytes, binding.encoding));
     binding.shownText = TextOf(binding.widget);
     binding.shownBytes = bytes;
     binding.pushed = true;

@@ -83,6 +83,23 @@ TEST_F(DataExchangeTest, PushShowsValuesWithoutNotifyingAndTakeGivesThemBack) {
     textEdit->setText(QString::fromUtf8("\xCE\xA9 ") + QString(40000, 'x'));
     ASSERT_FALSE(exchange.TakeAll());
     EXPECT_EQ(text, "\xCE\xA9 " + std::string(40000, 'x'));
+
+    // A value too long to edit shows its beginning, read-only, and comes back
+    // whole; the next short one is editable again.
+    const std::string huge = "\xCE\xA9" + std::string(70000, 'y');
+    text = notesText = huge;
+    exchange.Push();
+    EXPECT_TRUE(textEdit->isReadOnly() && notes->isReadOnly());
+    EXPECT_TRUE(textEdit->text().startsWith(QString::fromUtf8("\xCE\xA9yyy")));
+    EXPECT_LT(textEdit->text().size(), 1000);
+    text.clear();
+    notesText.clear();
+    ASSERT_FALSE(exchange.TakeAll());
+    EXPECT_EQ(text, huge);
+    EXPECT_EQ(notesText, huge);
+    text = "short";
+    exchange.Push(textEdit);
+    EXPECT_FALSE(textEdit->isReadOnly());
 }
 
 // A take reads each field's text as it stands: text that does not parse,
