@@ -22,7 +22,7 @@ constexpr Key<GearboxForm::Gear> kGearKeys[] = {
 
 void GearboxForm::FillFromTree(const ConfigTree& tree) {
     std::int32_t n = 0;
-    tree.GetInt("gearbox.gears", n);
+    tree.GetInt(kGearCountKey, n);
     extraGears.clear();
 
     const std::vector<std::int32_t> present = NumberedIndices(tree, "gearbox", "gear");
@@ -63,9 +63,9 @@ void GearboxForm::FillFromTree(const ConfigTree& tree) {
 
 void GearboxForm::StoreToTree(ConfigTree& tree) {
     const std::int64_t total = std::int64_t{gearCount} + (reverseGear ? 1 : 0);
-    tree.SetInt("gearbox.gears", static_cast<std::int32_t>(std::clamp<std::int64_t>(
-                                     total, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max())));
+    tree.SetInt(kGearCountKey, static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                                   total, std::numeric_limits<std::int32_t>::min(),
+                                   std::numeric_limits<std::int32_t>::max())));
 
     const std::int64_t forwardKept = kRowCount + static_cast<std::int64_t>(extraGears.size());
     for (std::int64_t i = 0; i < total; ++i) {

@@ -16,6 +16,8 @@ namespace rw {
 class GearboxForm {
 public:
     static constexpr std::int32_t kRowCount = 7;
+    // Every gear of the file, the reverse gear included.
+    static constexpr const char* kGearCountKey = "gearbox.gears";
 
     struct Gear {
         float ratio = 0.0f;

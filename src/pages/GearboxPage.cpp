@@ -28,7 +28,8 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
         exchange.Bind(inertiaEdits[row], &form.inertias[row]);
     }
     exchange.Bind(ui->reverseInertiaEdit, &form.reverseInertia);
-    SetKeyTip(ui->gearCountEdit, KeyTip("gearbox.gears", nullptr, "gearbox.gears"));
+    SetKeyTip(ui->gearCountEdit,
+              KeyTip(GearboxForm::kGearCountKey, nullptr, GearboxForm::kGearCountKey));
     exchange.Push();
     gearCountSpin->SetValue(1);
     ApplyEnableRule(TakeReason::Action);

@@ -32,7 +32,8 @@ int ReadAll(int fd, LargeBuffer& buffer, std::size_t& size) {
             std::copy_n(buffer.data(), size, larger.data());
             buffer = std::move(larger);
         }
-        ssize_t count = ::read(fd, buffer.data() + size, buffer.size() - SourceText::kReadAhead - size);
+        ssize_t count =
+            ::read(fd, buffer.data() + size, buffer.size() - SourceText::kReadAhead - size);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;

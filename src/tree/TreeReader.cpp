@@ -63,7 +63,8 @@ void SplitLines(std::string_view text, Handler&& handle) {
             continue;
         }
 #endif
-        const char* lineEnd = Find(std::string_view(line, static_cast<std::size_t>(end - line)), '\n');
+        const char* lineEnd =
+            Find(std::string_view(line, static_cast<std::size_t>(end - line)), '\n');
         if (lineEnd == nullptr) {
             lineEnd = end;
         }

@@ -52,8 +52,9 @@ TEST(Reader, LinesGiveTheExpectedTree) {
     // lie before, at and past that edge, next to short lines.
     for (std::size_t length : {62, 63, 64, 65, 127, 128}) {
         const std::string name(length, 'n');
-        cases.emplace_back(name + "=v\nb~w\n" + name + "\n=x\n" + name + "~" + name,
-                           "V " + name + "=v|I b~w|L " + name + "|L =x|I " + name + "~" + name + "|");
+        cases.emplace_back(
+            name + "=v\nb~w\n" + name + "\n=x\n" + name + "~" + name,
+            "V " + name + "=v|I b~w|L " + name + "|L =x|I " + name + "~" + name + "|");
     }
     for (const auto& [input, expected] : cases) {
         auto tree = TreeFromText(input);
