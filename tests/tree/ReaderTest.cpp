@@ -110,6 +110,11 @@ TEST(Reader, FilesReadLikeTextAndSpecialPathsNeedNone) {
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].text, "Cannot interpret value \"lone\" on line 8");
 
+    // A file whose size the system does not know beforehand is read whole.
+    ConfigTree fromProc("/proc/self/mountinfo");
+    EXPECT_EQ(fromProc.Read(false, reporter), ReadResult::Success);
+    EXPECT_EQ(fromProc.ToText(), TreeFromText(ReadFile("/proc/self/mountinfo"))->ToText());
+
     for (const auto& [path, result] :
          {std::pair{kUnsavedPath, ReadResult::Success}, std::pair{kNullPath, ReadResult::Failed}}) {
         RecordingReporter silent;
