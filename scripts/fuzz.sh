@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (the configuration tree; the document with its
 # forms) with clang and runs them, one after the other.
-#   scripts/fuzz.sh SECONDS [TARGET]   fuzz each target (or only TARGET:
-#                                      tree, document) that long, from the seeds
+#   scripts/fuzz.sh SECONDS [TARGET [FOLDER]]
+#       fuzz each target (or only TARGET: tree, document) that long, from the
+#       seeds; with FOLDER, from and into that folder, so that a long run can
+#       go on where the last one stopped (it gets the seeds on first use)
 #   scripts/fuzz.sh 0                  replay the seed corpus once (also: replay)
-# New inputs go to a scratch folder, never into tests/fuzz/corpus. A failing
-# input is kept as build/fuzz/artifacts/crash-*.
+# New inputs go to a scratch folder or FOLDER, never into tests/fuzz/corpus.
+# A failing input is kept as build/fuzz/artifacts/crash-*.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,8 +16,9 @@ if [ "$mode" = "replay" ]; then
     mode=0
 fi
 targets="${2:-tree document}"
-if ! [[ "$mode" =~ ^[0-9]+$ ]]; then
-    echo "usage: scripts/fuzz.sh SECONDS|replay [tree|document]" >&2
+kept="${3:-}"
+if ! [[ "$mode" =~ ^[0-9]+$ ]] || { [ -n "$kept" ] && [[ "$targets" == *" "* ]]; }; then
+    echo "usage: scripts/fuzz.sh SECONDS|replay [tree|document [FOLDER]]" >&2
     exit 2
 fi
 
@@ -41,12 +44,20 @@ for target in $targets; do
         echo "fuzz replay of $target: $(ls tests/fuzz/corpus | wc -l) seeds passed"
         continue
     fi
-    scratch=$(mktemp -d "${TMPDIR:-/tmp}/rigwright-fuzz.XXXXXX")
-    cp tests/fuzz/corpus/* "$scratch/"
+    if [ -n "$kept" ]; then
+        corpus="$kept"
+        mkdir -p "$corpus"
+        cp -n tests/fuzz/corpus/* "$corpus/"
+    else
+        corpus=$(mktemp -d "${TMPDIR:-/tmp}/rigwright-fuzz.XXXXXX")
+        cp tests/fuzz/corpus/* "$corpus/"
+    fi
     status=0
     "$fuzzer" -max_total_time="$mode" -max_len=4096 -timeout=20 -print_final_stats=1 \
-        -artifact_prefix="$build/artifacts/" "$scratch" || status=$?
-    rm -rf "$scratch"
+        -artifact_prefix="$build/artifacts/" "$corpus" || status=$?
+    if [ -z "$kept" ]; then
+        rm -rf "$corpus"
+    fi
     if [ "$status" -ne 0 ]; then
         exit "$status"
     fi
