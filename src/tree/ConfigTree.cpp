@@ -141,27 +141,35 @@ TreeNode* ConfigTree::SetterNode(std::string_view path) {
 
 // The editor stores every field on each save; a text that did not change is
 // not copied again, so the arena grows with the edits only.
-void ConfigTree::SetValue(std::string_view path, std::string_view text) {
+//
+// A bare name line reads as `bare` (empty, or zero for a number) and is
+// written as the name alone: set to anything else it becomes a value line, or
+// the value would be lost in the save; an unedited one stays as the file has
+// it.
+void ConfigTree::SetValue(std::string_view path, std::string_view text, std::string_view bare) {
     TreeNode* node = SetterNode(path);
+    if (node->kind == NodeKind::LoneName && text != bare) {
+        node->kind = NodeKind::Value;
+    }
     if (node->value != text) {
         node->value = arena.Copy(text);
     }
 }
 
 void ConfigTree::SetString(std::string_view path, std::string_view text) {
-    SetValue(path, text);
+    SetValue(path, text, {});
 }
 
 void ConfigTree::SetInt(std::string_view path, std::int32_t number) {
-    SetValue(path, FormatInt(number));
+    SetValue(path, FormatInt(number), "0");
 }
 
 void ConfigTree::SetFloat(std::string_view path, float number) {
-    SetValue(path, FormatFloat(number));
+    SetValue(path, FormatFloat(number), "0");
 }
 
 void ConfigTree::SetBool(std::string_view path, bool flag) {
-    SetValue(path, flag ? "1" : "0");
+    SetValue(path, flag ? "1" : "0", "0");
 }
 
 void ConfigTree::AddCommentBefore(std::string_view path, std::string_view text) {

@@ -72,7 +72,7 @@ private:
     void ReadSource(bool showErrors, Reporter& reporter);
     TreeNode* Lookup(std::string_view path, bool inherit) const;
     TreeNode* SetterNode(std::string_view path);
-    void SetValue(std::string_view path, std::string_view text);
+    void SetValue(std::string_view path, std::string_view text, std::string_view bare);
 
     // The bytes read, which names and values view; on the heap, so that the
     // views hold when the tree is moved.

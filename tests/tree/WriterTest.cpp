@@ -15,7 +15,7 @@ using namespace std::string_literals;
 // Text pasted into a field must not split the line it is written on: each LF
 // (with a CR right before it) becomes one blank.
 TEST(Writer, NodesMadeByTheSettersAreWritten) {
-    auto tree = TreeFromText("car\n{\nwheels=4\ntwin=1\ntwin=2\n}\n");
+    auto tree = TreeFromText("car\n{\nwheels=4\ntwin=1\ntwin=2\nlone\nbare\n}\n");
     tree->SetString("car.cg.x", "0.5");
     tree->SetString("wheel0.pacejka~pacejka_default.", "");
     tree->SetString("car.wheels.note", "kept");  // a value with children
@@ -24,11 +24,14 @@ TEST(Writer, NodesMadeByTheSettersAreWritten) {
     tree->SetString("car.a", "  spaced");
     tree->SetString("car.b\r\nc", "x\ny\r\nz\rw\r\r\nv");
     tree->SetString("car.cg", "p\n\r\nq");
+    tree->SetInt("car.lone", 7);  // a bare name line takes the value
+    tree->SetInt("car.bare", 0);  // and stays bare when it reads as set
     const std::string text = tree->ToText();
     EXPECT_EQ(
         Visible(text),
         Visible("car\r\n{\r\n   wheels=4\r\n   {\r\n      note=kept\r\n   }\r\n   twin=one\r\n"
-                "   twin=2\r\n   ; centre of gravity\r\n   cg=p  q\r\n   {\r\n      x=0.5\r\n"
+                "   twin=2\r\n   lone=7\r\n   bare\r\n   ; centre of gravity\r\n   cg=p  q\r\n   "
+                "{\r\n      x=0.5\r\n"
                 "   }\r\n   a=  spaced\r\n   b c=x y z\rw\r v\r\n}\r\nwheel0\r\n{\r\n"
                 "   pacejka~pacejka_default\r\n   {\r\n   }\r\n}\r\n"));
     // The block named like an inheritance line comes back as one.
