@@ -44,14 +44,9 @@ for target in $targets; do
         echo "fuzz replay of $target: $(ls tests/fuzz/corpus | wc -l) seeds passed"
         continue
     fi
-    if [ -n "$kept" ]; then
-        corpus="$kept"
-        mkdir -p "$corpus"
-        cp -n tests/fuzz/corpus/* "$corpus/"
-    else
-        corpus=$(mktemp -d "${TMPDIR:-/tmp}/rigwright-fuzz.XXXXXX")
-        cp tests/fuzz/corpus/* "$corpus/"
-    fi
+    corpus="${kept:-$(mktemp -d "${TMPDIR:-/tmp}/rigwright-fuzz.XXXXXX")}"
+    mkdir -p "$corpus"
+    cp -n tests/fuzz/corpus/* "$corpus/"
     status=0
     "$fuzzer" -max_total_time="$mode" -max_len=4096 -timeout=20 -print_final_stats=1 \
         -artifact_prefix="$build/artifacts/" "$corpus" || status=$?
