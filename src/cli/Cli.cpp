@@ -23,7 +23,9 @@ constexpr const char* kHelp =
     "\n"
     "  format IN OUT        read IN and write it again in the editor's output form\n"
     "  get FILE KEY         print the value of the dotted KEY (inheritance followed)\n"
-    "  set FILE KEY VALUE   set the dotted KEY to VALUE and save FILE in place\n"
+    "  set [--force] FILE KEY VALUE\n"
+    "                       set the dotted KEY to VALUE and save FILE in place; a FILE\n"
+    "                       with lines that could not be read is saved with --force only\n"
     "  template OUT         write the template car that New starts from\n"
     "  check FILE...        list what loading and saving each FILE in the editor would report\n"
     "  resave IN OUT        write what the editor saves for IN, unedited, to OUT\n"
@@ -91,7 +93,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override {
         return std::nullopt;
     }
-    bool AskYesNo(const Report&) override { return false; }
+    bool AskYesNo(const Report&, DefaultAnswer) override { return false; }
     void OpenWithDefaultApp(const std::string&) override {}
     void SetControlStates(const ControlStates&) override {}
     void SetCarPathText(const std::string&) override {}
@@ -192,7 +194,15 @@ std::string KeyProblem(std::string_view key) {
     return {};
 }
 
-int Set(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Set(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    const bool force = args.size() == 5 && args[1] == "--force";
+    if (force) {
+        args.erase(args.begin() + 1);
+    }
+    if (args.size() != 4) {
+        err << kHelp;
+        return 2;
+    }
     ConfigTree tree(FilePath(args[1]));
     LineReporter reporter(err, args[1]);
     if (const std::string problem = KeyProblem(args[2]); !problem.empty()) {
@@ -200,6 +210,12 @@ int Set(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return 2;
     }
     if (!ReadTree(tree, reporter)) {
+        return 2;
+    }
+    // Writing the file in place would drop what the reader could not place.
+    if (tree.unreadLines > 0 && !force) {
+        reporter.Print("not saved: " + CountedLines(tree.unreadLines) +
+                       " could not be read (--force saves anyway)");
         return 2;
     }
     tree.SetString(args[2], args[3]);
@@ -282,7 +298,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"format", 2, 2},   {"get", 2, 2},          {"set", 3, 3},
+    {"format", 2, 2},   {"get", 2, 2},          {"set", 3, 4},
     {"template", 1, 1}, {"check", 1, SIZE_MAX}, {"resave", 2, 2},
 };
 

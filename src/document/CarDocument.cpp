@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "document/SaveCheck.h"
+#include "tree/FileStamp.h"
+#include "tree/SilentReporter.h"
 
 namespace rw {
 
@@ -18,7 +20,16 @@ constexpr const char* kNoFileText = "You have not yet loaded an INI file!";
 constexpr const char* kSavedText = "Saved.";
 constexpr const char* kWarningCaption = "Warning";
 
+std::string FileNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace
+
+std::string CountedLines(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " line" : " lines");
+}
 
 CarDocument::CarDocument(DocumentHost& host, PageProtocol& pages) : host(host), pages(pages) {}
 
@@ -56,6 +67,7 @@ bool CarDocument::LoadFrom(std::string path, bool showErrors) {
     tree = std::move(fresh);
     documentPath = std::move(path);
     open = true;
+    diskStamp = tree->readStamp;
 
     std::int32_t wheels = 0;
     tree->GetInt("car.wheels", wheels);
@@ -65,8 +77,12 @@ bool CarDocument::LoadFrom(std::string path, bool showErrors) {
         open = false;
         documentPath.clear();
         tree.reset();
+    } else {
+        // Another car's values must not show where this file has none.
+        pages.ResetAll();
     }
     RefreshFromDocument();
+    MarkClean();
     return accepted;
 }
 
@@ -77,7 +93,10 @@ void CarDocument::New() {
     tree = std::move(fresh);
     documentPath = std::string(kUnsavedPath);
     open = true;
+    diskStamp = {};
+    pages.ResetAll();
     RefreshFromDocument();
+    MarkClean();
 }
 
 CarDocument::SaveOutcome CarDocument::StoreCheckAndWrite() {
@@ -87,59 +106,115 @@ CarDocument::SaveOutcome CarDocument::StoreCheckAndWrite() {
     for (PageId page : kStoreOrder) {
         pages.StoreToTree(page, *tree);
     }
+    if (!MaySaveOntoOwnFile()) {
+        return SaveOutcome::Declined;
+    }
     const std::string warnings = SaveWarnings(pages.CheckValues());
     if (!warnings.empty()) {
         const Report question{ReportKind::Message, SaveWarningMessage(warnings), kWarningCaption,
                               MessageIcon::Exclamation};
-        if (!host.AskYesNo(question)) {
+        if (!host.AskYesNo(question, DefaultAnswer::Yes)) {
             return SaveOutcome::Declined;
         }
     }
     std::string previousSavePath = std::exchange(tree->savePath, documentPath);
-    if (!tree->Save(host)) {
+    FileStamp written;
+    if (!tree->Save(host, &written)) {
         tree->savePath = std::move(previousSavePath);
         return SaveOutcome::Failed;
     }
+    diskStamp = written;
+    if (documentPath == tree->path) {
+        // The file holds the car as understood now.
+        tree->unreadLines = 0;
+    }
+    MarkClean();
     host.Show(Report{ReportKind::Message, kSavedText, kAppCaption, MessageIcon::Information});
     return SaveOutcome::Written;
+}
+
+bool CarDocument::MaySaveOntoOwnFile() {
+    const std::string name = DisplayName();
+    if (CheckDisk() == DiskChange::Changed) {
+        const Report question{ReportKind::Message,
+                              "The file \"" + Excerpt(name) +
+                                  "\" was changed by another program since Rigwright read it. "
+                                  "Overwrite those changes?",
+                              kAppCaption, MessageIcon::Exclamation};
+        if (!host.AskYesNo(question, DefaultAnswer::No)) {
+            return false;
+        }
+    }
+    if (const std::size_t lost = UnreadLines(); lost > 0) {
+        const Report question{ReportKind::Message,
+                              "\"" + Excerpt(name) + "\" had " + CountedLines(lost) +
+                                  " that Rigwright could not read. Saving writes the car as "
+                                  "Rigwright understood it, and those lines are lost. Save anyway?",
+                              kAppCaption, MessageIcon::Exclamation};
+        if (!host.AskYesNo(question, DefaultAnswer::No)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CarDocument::SaveDocument() {
     return StoreCheckAndWrite() == SaveOutcome::Written;
 }
 
-void CarDocument::Save() {
-    SaveDocument();
+bool CarDocument::Save() {
+    return SaveDocument();
 }
 
-void CarDocument::SaveAs() {
+bool CarDocument::SaveAs() {
     if (!open) {
-        return;
+        return false;
     }
     std::optional<std::string> chosen = host.ChooseSaveFile(kIniDialogTitle, kIniFilter);
     if (!chosen) {
-        return;
+        return false;
     }
     std::string previousPath = std::exchange(documentPath, std::move(*chosen));
+    const FileStamp previousStamp = diskStamp;
+    if (documentPath != previousPath) {
+        // The file dialog asked before an existing file is replaced, so
+        // whatever is there now counts as read.
+        diskStamp = StampOf(documentPath);
+    }
     // A declined save still moves the document to the new name; a failed write
     // must not, or the document would name a file that was never written.
-    if (StoreCheckAndWrite() == SaveOutcome::Failed) {
+    const SaveOutcome outcome = StoreCheckAndWrite();
+    if (outcome == SaveOutcome::Failed) {
         documentPath = std::move(previousPath);
-        return;
+        diskStamp = previousStamp;
+        return false;
     }
     RefreshFromDocument();
+    return outcome == SaveOutcome::Written;
+}
+
+bool CarDocument::ReadAgain(Reporter& reporter) {
+    auto fresh = std::make_unique<ConfigTree>(documentPath);
+    if (fresh->Read(false, reporter) == ReadResult::FileError) {
+        return false;
+    }
+    tree = std::move(fresh);
+    diskStamp = tree->readStamp;
+    RefreshFromDocument();
+    MarkClean();
+    return true;
 }
 
 void CarDocument::UndoAll() {
-    if (!open || documentPath == kUnsavedPath) {
-        return;
+    if (IsFileBacked()) {
+        ReadAgain(host);
     }
-    auto fresh = std::make_unique<ConfigTree>(documentPath);
-    if (fresh->Read(false, host) == ReadResult::FileError) {
-        return;
-    }
-    tree = std::move(fresh);
-    RefreshFromDocument();
+}
+
+bool CarDocument::Reload() {
+    // The window says what happened; no boxes for the read.
+    SilentReporter quiet;
+    return IsFileBacked() && ReadAgain(quiet);
 }
 
 void CarDocument::Notepad() {
@@ -148,6 +223,37 @@ void CarDocument::Notepad() {
     } else {
         ShowMessage(kNoFileText);
     }
+}
+
+void CarDocument::MarkClean() {
+    cleanState = open ? pages.StoredState() : std::nullopt;
+}
+
+bool CarDocument::IsModified() {
+    if (!open) {
+        return false;
+    }
+    const std::optional<std::uint64_t> now = pages.StoredState();
+    return !now || now != cleanState;
+}
+
+std::string CarDocument::DisplayName() const {
+    return open ? FileNameOf(documentPath) : std::string();
+}
+
+DiskChange CarDocument::CheckDisk() const {
+    if (!IsFileBacked()) {
+        return DiskChange::None;
+    }
+    const FileStamp now = StampOf(documentPath);
+    if (!now.exists) {
+        return diskStamp.exists ? DiskChange::Missing : DiskChange::None;
+    }
+    return now == diskStamp ? DiskChange::None : DiskChange::Changed;
+}
+
+std::size_t CarDocument::UnreadLines() const {
+    return open && tree != nullptr && documentPath == tree->path ? tree->unreadLines : 0;
 }
 
 void CarDocument::RefreshFromDocument() {

@@ -13,6 +13,9 @@ struct ControlStates {
     bool saveAsAndTabs = false;    // Save As and both tab rows
 };
 
+// Which answer of a Yes/No question Enter gives.
+enum class DefaultAnswer { Yes, No };
+
 // Everything the car document asks of the window it lives in. Messages with
 // an OK button go through Reporter::Show.
 class DocumentHost : public Reporter {
@@ -23,7 +26,7 @@ public:
     virtual std::optional<std::string> ChooseSaveFile(const std::string& title,
                                                       const std::string& filter) = 0;
     // A Yes/No question; true for Yes.
-    virtual bool AskYesNo(const Report& question) = 0;
+    virtual bool AskYesNo(const Report& question, DefaultAnswer preferred) = 0;
     // Hands the file to the desktop's default application for its type.
     virtual void OpenWithDefaultApp(const std::string& path) = 0;
     virtual void SetControlStates(const ControlStates& states) = 0;

@@ -1,5 +1,8 @@
 #include "forms/FormSet.h"
 
+#include "tree/FileStamp.h"
+#include "tree/SilentReporter.h"
+
 namespace rw {
 
 template <typename Action>
@@ -14,6 +17,23 @@ FormSet::FormSet() {
     // The Ackermann value is stored before the Wheels form stores, so it
     // follows the steering flags as edited, not as last saved.
     Misc().isSteering = [this](int wheel) { return Wheels().IsSteering(wheel); };
+    RememberInitial();
+}
+
+void FormSet::ResetAll() {
+    forms = initial;
+}
+
+std::optional<std::uint64_t> FormSet::StoredState() {
+    // The stores write every key they bind and read nothing, so an empty
+    // tree shows all that a save of these forms would write.
+    SilentReporter nobody;
+    ConfigTree scratch{std::string(kUnsavedPath)};
+    scratch.Read(false, nobody);
+    StoreAll(scratch);
+    ContentHash hash;
+    hash.Add(scratch.ToText());
+    return hash.Value();
 }
 
 void FormSet::FillFromTree(PageId page, const ConfigTree& tree) {

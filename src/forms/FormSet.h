@@ -38,6 +38,14 @@ public:
     // The bare forms have no fields to enable; the General page view does it.
     void EnableFields(bool enabled) override;
     SaveCheckValues CheckValues() const override;
+    // Back to the forms as they were at the last RememberInitial (as made,
+    // until then).
+    void ResetAll() override;
+    // What StoreAll writes into an empty tree, hashed.
+    std::optional<std::uint64_t> StoredState() override;
+    // The editor's pages set some values of their own when they are made;
+    // a reset goes back to those.
+    void RememberInitial() { initial = forms; }
 
     // Every data form in the fill order, or in the store order.
     void FillAll(const ConfigTree& tree);
@@ -93,6 +101,7 @@ private:
                OtherModelsForm, SoundsForm>
         forms;
     static_assert(std::tuple_size_v<decltype(forms)> == kPageCount);
+    decltype(forms) initial;
 };
 
 }  // namespace rw

@@ -1,6 +1,7 @@
 #include "shell/EditorApp.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <cstdlib>
 #include <string_view>
 
@@ -69,6 +70,16 @@ int EditorApp::Run(int& argc, char** argv) {
     dialogs.SetParent(&window);
     QObject::connect(&window, &MainDialog::DocumentFileChanged, &window,
                      [&dialogs](const QString& path) { dialogs.SetStartFolderOf(path); });
+    // Logging out asks about unsaved changes as closing the window does.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager& manager) {
+                         if (manager.allowsInteraction()) {
+                             if (!window.MayDiscardChanges()) {
+                                 manager.cancel();
+                             }
+                             manager.release();
+                         }
+                     });
     window.show();
     if (startFile) {
         window.LoadAtStart(*startFile);

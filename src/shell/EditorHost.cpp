@@ -49,11 +49,13 @@ std::optional<std::string> EditorHost::ChooseSaveFile(const std::string& title,
     return dialogs.ChooseSaveFile(title, filter);
 }
 
-bool EditorHost::AskYesNo(const Report& question) {
+bool EditorHost::AskYesNo(const Report& question, DefaultAnswer preferred) {
     FlushSuppressed();
-    return dialogs.ShowMessage(question.text,
-                               question.caption.empty() ? kAppCaption : question.caption,
-                               question.icon, MessageButtons::YesNo) == MessageAnswer::Yes;
+    return dialogs.ShowMessage(
+               question.text, question.caption.empty() ? kAppCaption : question.caption,
+               question.icon,
+               preferred == DefaultAnswer::Yes ? MessageButtons::YesNo : MessageButtons::NoYes) ==
+           MessageAnswer::Yes;
 }
 
 void EditorHost::OpenWithDefaultApp(const std::string& path) {

@@ -28,7 +28,7 @@ public:
                                               const std::string& filter) override;
     std::optional<std::string> ChooseSaveFile(const std::string& title,
                                               const std::string& filter) override;
-    bool AskYesNo(const Report& question) override;
+    bool AskYesNo(const Report& question, DefaultAnswer preferred) override;
     void OpenWithDefaultApp(const std::string& path) override;
     void SetControlStates(const ControlStates& states) override;
     void SetCarPathText(const std::string& text) override;

@@ -24,4 +24,17 @@ SaveCheckValues GuiPages::CheckValues() const {
     return forms.CheckValues();
 }
 
+void GuiPages::ResetAll() {
+    forms.ResetAll();
+}
+
+std::optional<std::uint64_t> GuiPages::StoredState() {
+    for (PageId page : kStoreOrder) {
+        if (PageView* view = views[PageIndex(page)]; view != nullptr && view->TakeControls()) {
+            return std::nullopt;
+        }
+    }
+    return forms.StoredState();
+}
+
 }  // namespace rw

@@ -19,6 +19,9 @@ public:
     void StoreToTree(PageId page, ConfigTree& tree) override;
     void EnableFields(bool enabled) override;
     SaveCheckValues CheckValues() const override;
+    void ResetAll() override;
+    // Takes every page's controls first, without a prompt.
+    std::optional<std::uint64_t> StoredState() override;
 
 private:
     FormSet& forms;

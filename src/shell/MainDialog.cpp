@@ -4,7 +4,11 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -40,6 +44,9 @@ QString DroppedFile(const QMimeData* data) {
     const QString path = data->urls().front().toLocalFile();
     return QFileInfo(path).isDir() ? QString() : path;
 }
+
+// Long enough for a writer to finish, short enough to feel at once.
+constexpr int kDiskSettleMs = 150;
 
 }  // namespace
 
@@ -89,20 +96,18 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
     pages.SetViews(views);
     PlacePagesInTabOrder();
 
-    connect(ui->loadButton, &QPushButton::clicked, this,
-            [this] { RunDocumentOperation([this] { document.Load(); }); });
-    connect(ui->newButton, &QPushButton::clicked, this,
-            [this] { RunDocumentOperation([this] { document.New(); }); });
-    connect(ui->saveButton, &QPushButton::clicked, this, [this] {
-        if (TakeAllPages()) {
-            RunDocumentOperation([this] { document.Save(); });
+    connect(ui->loadButton, &QPushButton::clicked, this, [this] {
+        if (MayDiscardChanges()) {
+            RunDocumentOperation([this] { document.Load(); });
         }
     });
-    connect(ui->saveAsButton, &QPushButton::clicked, this, [this] {
-        if (TakeAllPages()) {
-            RunDocumentOperation([this] { document.SaveAs(); });
+    connect(ui->newButton, &QPushButton::clicked, this, [this] {
+        if (MayDiscardChanges()) {
+            RunDocumentOperation([this] { document.New(); });
         }
     });
+    connect(ui->saveButton, &QPushButton::clicked, this, [this] { SaveFromWindow(false); });
+    connect(ui->saveAsButton, &QPushButton::clicked, this, [this] { SaveFromWindow(true); });
     connect(ui->undoAllButton, &QPushButton::clicked, this,
             [this] { RunDocumentOperation([this] { document.UndoAll(); }); });
     connect(ui->notepadButton, &QPushButton::clicked, this,
@@ -111,9 +116,31 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::accept);
     AddShortcuts();
 
+    titleTimer.setSingleShot(true);
+    titleTimer.setInterval(0);
+    connect(&titleTimer, &QTimer::timeout, this, &MainDialog::UpdateTitle);
+    diskTimer.setSingleShot(true);
+    diskTimer.setInterval(kDiskSettleMs);
+    connect(&diskTimer, &QTimer::timeout, this, &MainDialog::OnDiskChange);
+    connect(&watcher, &QFileSystemWatcher::fileChanged, &diskTimer,
+            qOverload<>(&QTimer::start));
+    connect(&watcher, &QFileSystemWatcher::directoryChanged, &diskTimer,
+            qOverload<>(&QTimer::start));
+    connect(ui->reloadButton, &QPushButton::clicked, this, [this] {
+        ui->diskBar->hide();
+        RunDocumentOperation([this] { document.UndoAll(); });
+    });
+    connect(ui->keepButton, &QPushButton::clicked, ui->diskBar, &QWidget::hide);
+    connect(ui->closeBarButton, &QPushButton::clicked, ui->diskBar, &QWidget::hide);
+    WatchPageEdits();
+    // The pages set some values of their own as they are made; a new car
+    // starts from those.
+    forms.RememberInitial();
+
     categoryButtons[0]->setChecked(true);
     BuildPageTabRow();
     document.RefreshFromDocument();
+    UpdateTitle();
 }
 
 MainDialog::~MainDialog() = default;
@@ -125,7 +152,6 @@ void MainDialog::AddShortcuts() {
     const std::pair<QAbstractButton*, QKeySequence> buttonKeys[] = {
         {ui->loadButton, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {ui->newButton, QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {ui->saveButton, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {ui->saveAsButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {ui->exitButton, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {ui->aboutButton, QKeySequence(Qt::Key_F1)},
@@ -139,6 +165,13 @@ void MainDialog::AddShortcuts() {
         button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().remove(u'&'),
                                                          key.toString(QKeySequence::NativeText)));
     }
+    // Save is disabled for a new car; its key saves it under a name then.
+    const QKeySequence saveKey(Qt::CTRL | Qt::Key_S);
+    connect(new QShortcut(saveKey, this), &QShortcut::activated, this, [this] {
+        (ui->saveButton->isEnabled() ? ui->saveButton : ui->saveAsButton)->click();
+    });
+    ui->saveButton->setToolTip(QStringLiteral("Save (%1)").arg(
+        saveKey.toString(QKeySequence::NativeText)));
     const std::pair<QKeySequence, int> tabKeys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
         {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
@@ -200,6 +233,9 @@ void MainDialog::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
+    if (!MayDiscardChanges()) {
+        return;
+    }
     const QByteArray bytes = QFile::encodeName(file);
     // The same load as after choosing the file in Load's dialog.
     RunDocumentOperation([&] {
@@ -209,9 +245,156 @@ void MainDialog::dropEvent(QDropEvent* event) {
 }
 
 void MainDialog::RunDocumentOperation(const std::function<void()>& operation) {
+    ++operationDepth;
     host.BeginOperation();
     operation();
     host.EndOperation();
+    --operationDepth;
+    WatchDocumentFile();
+    // What the bar said is settled by whatever the operation read or wrote.
+    if (ui->diskBar->isVisible() && document.CheckDisk() == DiskChange::None) {
+        ui->diskBar->hide();
+    }
+    UpdateTitle();
+}
+
+bool MainDialog::SaveFromWindow(bool saveAs) {
+    if (!document.IsOpen() || !TakeAllPages()) {
+        return false;
+    }
+    bool written = false;
+    RunDocumentOperation([&] {
+        written = saveAs || !document.IsFileBacked() ? document.SaveAs() : document.Save();
+    });
+    return written;
+}
+
+bool MainDialog::MayDiscardChanges() {
+    if (!document.IsModified()) {
+        return true;
+    }
+    const std::string text = "Save changes to \"" + Excerpt(document.DisplayName()) +
+                             "\" before closing it?";
+    switch (dialogs.ShowMessage(text, kAppCaption, MessageIcon::Exclamation,
+                                MessageButtons::SaveDiscardCancel)) {
+        case MessageAnswer::Save:
+            return SaveFromWindow(false);
+        case MessageAnswer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainDialog::done(int result) {
+    if (MayDiscardChanges()) {
+        QDialog::done(result);
+    }
+}
+
+QString MainDialog::ShownName() const {
+    return PathText(document.DisplayName());
+}
+
+void MainDialog::UpdateTitle() {
+    const QString name = ShownName();
+    setWindowTitle(name.isEmpty() ? QString::fromLatin1(kAppCaption)
+                                  : name + QStringLiteral("[*] \u2013 ") +
+                                        QString::fromLatin1(kAppCaption));
+    setWindowModified(document.IsModified());
+}
+
+void MainDialog::WatchPageEdits() {
+    // Pushes block these signals, so only the user's edits arrive.
+    const auto later = [this] { titleTimer.start(); };
+    for (QLineEdit* edit : ui->pageStack->findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::textChanged, &titleTimer, later);
+    }
+    for (QPlainTextEdit* edit : ui->pageStack->findChildren<QPlainTextEdit*>()) {
+        connect(edit, &QPlainTextEdit::textChanged, &titleTimer, later);
+    }
+    for (QAbstractButton* button : ui->pageStack->findChildren<QAbstractButton*>()) {
+        connect(button, &QAbstractButton::clicked, &titleTimer, later);
+        connect(button, &QAbstractButton::toggled, &titleTimer, later);
+    }
+}
+
+void MainDialog::WatchDocumentFile() {
+    const QStringList watched = watcher.files() + watcher.directories();
+    if (!watched.isEmpty()) {
+        watcher.removePaths(watched);
+    }
+    if (!document.IsFileBacked()) {
+        return;
+    }
+    // The folder too: editors and version control replace a file by renaming
+    // another over it, or delete it and write it anew.
+    const QString path = PathText(document.DocumentPath());
+    const QFileInfo file(path);
+    if (file.absoluteDir().exists()) {
+        watcher.addPath(file.absolutePath());
+    }
+    if (file.exists()) {
+        watcher.addPath(path);
+    }
+}
+
+void MainDialog::CheckDiskNow() {
+    diskTimer.stop();
+    OnDiskChange();
+}
+
+void MainDialog::OnDiskChange() {
+    // Never in the middle of an operation or under a box or dialog: look
+    // again once it is over.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (operationDepth > 0 || (modal != nullptr && modal != this)) {
+        diskTimer.start();
+        return;
+    }
+    WatchDocumentFile();
+    const QString name = ShownName();
+    switch (document.CheckDisk()) {
+        case DiskChange::None:
+            return;
+        case DiskChange::Missing:
+            ShowDiskBar(BarKind::Notice,
+                        QStringLiteral("\"%1\" was deleted or moved by another program. Save "
+                                       "writes it again.")
+                            .arg(name));
+            return;
+        case DiskChange::Changed:
+            break;
+    }
+    if (!document.IsModified()) {
+        bool reloaded = false;
+        RunDocumentOperation([&] { reloaded = document.Reload(); });
+        if (reloaded) {
+            ShowDiskBar(BarKind::Notice,
+                        QStringLiteral("Reloaded \"%1\": it was changed by another program.")
+                            .arg(name));
+            return;
+        }
+    }
+    ShowDiskBar(BarKind::Conflict,
+                QStringLiteral("\"%1\" was changed by another program.").arg(name));
+}
+
+void MainDialog::ShowDiskBar(BarKind kind, const QString& text) {
+    ui->diskBarLabel->setText(text);
+    ui->diskBar->setAccessibleDescription(text);
+    ui->reloadButton->setVisible(kind == BarKind::Conflict);
+    ui->keepButton->setVisible(kind == BarKind::Conflict);
+    ui->closeBarButton->setVisible(kind == BarKind::Notice);
+    ui->diskBar->show();
+}
+
+void MainDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        document.IsFileBacked()) {
+        diskTimer.start();
+    }
 }
 
 void MainDialog::LoadAtStart(const std::string& path) {

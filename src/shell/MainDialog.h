@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QFileSystemWatcher>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -44,6 +46,15 @@ public:
     void LoadAtStart(const std::string& path);
     void ShowAbout();
 
+    // With unsaved changes, asks whether to save them first; false when the
+    // user cancelled or the save did not complete. Every operation that
+    // would drop the document asks it; so does the end of a desktop session.
+    bool MayDiscardChanges();
+    // Exit and the window's close button end here; they ask first.
+    void done(int result) override;
+    // Looks at the car file on disk at once, as a change notice would.
+    void CheckDiskNow();
+
     // A click on a category button: rebuilds the page tab row unless the
     // category is already selected.
     void SelectCategory(PageCategory category);
@@ -68,6 +79,9 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Coming back to the window looks at the file on disk again, since
+    // change notices can be missed.
+    void changeEvent(QEvent* event) override;
 
 private:
     void AddShortcuts();
@@ -89,8 +103,19 @@ private:
     void ShowSlot(PageId slot);
     void SetControlStates(const ControlStates& states);
     void SetCarPathText(const std::string& text);
-    // Runs a document operation with the host's per-operation bookkeeping.
+    // Runs a document operation with the host's per-operation bookkeeping,
+    // then brings the title and the file watch up to date.
     void RunDocumentOperation(const std::function<void()>& operation);
+    // Save or Save As from the window: the fields first. True when written.
+    bool SaveFromWindow(bool saveAs);
+    void UpdateTitle();
+    // Every edit on a page updates the modified mark soon after.
+    void WatchPageEdits();
+    void WatchDocumentFile();
+    void OnDiskChange();
+    enum class BarKind { Conflict, Notice };
+    void ShowDiskBar(BarKind kind, const QString& text);
+    QString ShownName() const;
 
     std::unique_ptr<Ui::MainDialog> ui;
     Dialogs& dialogs;
@@ -103,6 +128,11 @@ private:
     std::array<std::vector<PageId>, kCategoryCount> lists;
     std::array<QAbstractButton*, kCategoryCount> categoryButtons{};
     int tabRowBuilds = 0;
+    QFileSystemWatcher watcher;
+    // Edits and change notices come in bursts; one look after each burst.
+    QTimer titleTimer;
+    QTimer diskTimer;
+    int operationDepth = 0;
 };
 
 }  // namespace rw

@@ -36,8 +36,9 @@ public:
     void ReadText(std::string_view text, bool showErrors, Reporter& reporter);
 
     // Writes the tree to `savePath`, atomically. On failure the file is left
-    // untouched, the failure is reported and false is returned.
-    bool Save(Reporter& reporter) const;
+    // untouched, the failure is reported and false is returned. With a stamp,
+    // it is set to the file written.
+    bool Save(Reporter& reporter, FileStamp* written = nullptr) const;
     // Hands the bytes that Save writes to `sink` in pieces. A text larger than
     // a car file may be is refused before any of it is handed over: false,
     // errno kErrorTooLarge.
@@ -66,6 +67,12 @@ public:
     NodePtr root;
     bool isRead = false;
     bool followInherit = true;
+    // The lines of the last read that the tree does not hold as they stand:
+    // uninterpretable lines, surplus closing braces and blocks left open. A
+    // save writes the car without them.
+    std::size_t unreadLines = 0;
+    // The file as the last Read found it.
+    FileStamp readStamp;
 
 private:
     void NewRoot();

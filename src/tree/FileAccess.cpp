@@ -197,7 +197,7 @@ SourceText::SourceText(std::string_view text)
     std::fill_n(buffer.data() + size, kReadAhead, std::byte{0});
 }
 
-bool ReadFile(const std::string& path, SourceText& content) {
+bool ReadFile(const std::string& path, SourceText& content, FileStamp* stamp) {
     // Without O_NONBLOCK opening a FIFO would wait for a writer forever.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
@@ -222,6 +222,14 @@ bool ReadFile(const std::string& path, SourceText& content) {
             std::fill_n(buffer.data() + size, SourceText::kReadAhead, std::byte{0});
             content.buffer = std::move(buffer);
             content.size = size;
+            if (stamp != nullptr) {
+                // The status from before the read: a write while it reads
+                // shows as a change afterwards.
+                *stamp = MetadataStamp(info);
+                ContentHash hash;
+                hash.Add(content.Text());
+                stamp->contentHash = hash.Value();
+            }
         }
     }
     ::close(fd);
@@ -242,7 +250,7 @@ bool WriteBounded(const TextSource& source, const ByteSink& sink) {
     return source(sink);
 }
 
-bool SaveAtomically(const std::string& savePath, const TextSource& source) {
+bool SaveAtomically(const std::string& savePath, const TextSource& source, FileStamp* written) {
     std::string target = savePath;
     if (!ResolveLinks(target)) {
         errno = ELOOP;
@@ -282,9 +290,21 @@ bool SaveAtomically(const std::string& savePath, const TextSource& source) {
         mode = 0666 & ~mask;
     }
     FileSizeSignalIgnored sizeSignal;
-    return ::fchmod(fd, mode) == 0 &&
-           source([fd](std::string_view data) { return WriteAll(fd, data); }) && ::fsync(fd) == 0 &&
-           temp.Replace(target);
+    ContentHash hash;
+    struct stat done {};
+    if (::fchmod(fd, mode) != 0 || !source([fd, &hash](std::string_view data) {
+            hash.Add(data);
+            return WriteAll(fd, data);
+        }) ||
+        ::fsync(fd) != 0 || ::fstat(fd, &done) != 0 || !temp.Replace(target)) {
+        return false;
+    }
+    if (written != nullptr) {
+        // Renaming keeps the inode and the modification time.
+        *written = MetadataStamp(done);
+        written->contentHash = hash.Value();
+    }
+    return true;
 }
 
 }  // namespace rw

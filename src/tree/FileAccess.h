@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "tree/FileStamp.h"
 #include "tree/LargeBuffer.h"
 
 namespace rw {
@@ -32,15 +33,16 @@ public:
     }
 
 private:
-    friend bool ReadFile(const std::string& path, SourceText& content);
+    friend bool ReadFile(const std::string& path, SourceText& content, FileStamp* stamp);
 
     LargeBuffer buffer;
     std::size_t size = 0;
 };
 
 // Reads the whole regular file of at most kMaxCarFileSize bytes in one go;
-// errno (or one of the reasons above) describes a failure.
-bool ReadFile(const std::string& path, SourceText& content);
+// errno (or one of the reasons above) describes a failure. With a stamp, it
+// is set to what was read.
+bool ReadFile(const std::string& path, SourceText& content, FileStamp* stamp = nullptr);
 
 // Takes the file's text in pieces; false stops the writing.
 using ByteSink = std::function<bool(std::string_view)>;
@@ -54,7 +56,9 @@ bool WriteBounded(const TextSource& source, const ByteSink& sink);
 
 // Writes an unnamed file beside the target, names it just before it is
 // renamed over the target, so a failure or a kill at any point leaves the old
-// file as it was and nothing beside it. errno tells why it failed.
-bool SaveAtomically(const std::string& savePath, const TextSource& source);
+// file as it was and nothing beside it. errno tells why it failed. With a
+// stamp, it is set to the file written.
+bool SaveAtomically(const std::string& savePath, const TextSource& source,
+                    FileStamp* written = nullptr);
 
 }  // namespace rw

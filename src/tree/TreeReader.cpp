@@ -98,7 +98,8 @@ public:
         open.push_back({&root, 0});
     }
 
-    void Run(std::string_view text) {
+    // Returns the number of lines the tree does not hold as they stand.
+    std::size_t Run(std::string_view text) {
         // The text after the last line break is a line only when it is not
         // empty, so a saved file reads back without growing a blank line.
         SplitLines(text, [this](const Line& line) {
@@ -106,11 +107,12 @@ public:
             Handle(line);
         });
         FlushPending();
-        const bool unclosed = open.size() > 1;
+        const std::size_t unclosed = open.size() - 1;
         while (!open.empty()) {
             Close();
         }
-        ReportBalance(unclosed);
+        ReportBalance(unclosed > 0);
+        return loneNames + surplusCloses + unclosed;
     }
 
 private:
@@ -158,7 +160,7 @@ private:
                 FlushPending();
                 if (open.size() == 1) {
                     // A surplus brace: what follows stays in the root.
-                    surplusClose = true;
+                    ++surplusCloses;
                 } else {
                     Close();
                 }
@@ -226,6 +228,7 @@ private:
             return;
         }
         Add(NodeKind::LoneName, pendingName, {});
+        ++loneNames;
         previous = Previous::Other;
         if (showErrors) {
             Report report;
@@ -240,7 +243,7 @@ private:
 
     void ReportBalance(bool unclosed) {
         const char* text = nullptr;
-        if (surplusClose) {
+        if (surplusCloses > 0) {
             text = "Detected more '}' than '{' , may not have read data correctly";
         } else if (unclosed) {
             text = "Detected more '{' than '}' , may not have read data correctly";
@@ -261,7 +264,8 @@ private:
     std::string_view pendingName;
     long long pendingLine = 0;
     long long lineNumber = 0;
-    bool surplusClose = false;
+    std::size_t surplusCloses = 0;
+    std::size_t loneNames = 0;
 };
 
 }  // namespace
@@ -276,6 +280,8 @@ void ConfigTree::NewRoot() {
 
 ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
     NewRoot();
+    unreadLines = 0;
+    readStamp = {};
     if (path == kUnsavedPath) {
         isRead = true;
         return ReadResult::Success;
@@ -283,7 +289,7 @@ ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
     if (path == kNullPath) {
         return ReadResult::Failed;
     }
-    if (!ReadFile(path, source)) {
+    if (!ReadFile(path, source, &readStamp)) {
         reporter.Show(FileReadError(path, errno));
         return ReadResult::FileError;
     }
@@ -298,7 +304,7 @@ void ConfigTree::ReadText(std::string_view text, bool showErrors, Reporter& repo
 
 void ConfigTree::ReadSource(bool showErrors, Reporter& reporter) {
     NewRoot();
-    LineReader(arena, *root, showErrors, reporter).Run(source.Text());
+    unreadLines = LineReader(arena, *root, showErrors, reporter).Run(source.Text());
     isRead = true;
 }
 

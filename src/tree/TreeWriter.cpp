@@ -123,8 +123,9 @@ bool WriteTree(const TreeNode& root, const std::function<bool(std::string_view)>
 
 }  // namespace
 
-bool ConfigTree::Save(Reporter& reporter) const {
-    if (!SaveAtomically(savePath, [this](const ByteSink& sink) { return WriteText(sink); })) {
+bool ConfigTree::Save(Reporter& reporter, FileStamp* written) const {
+    if (!SaveAtomically(
+            savePath, [this](const ByteSink& sink) { return WriteText(sink); }, written)) {
         reporter.Show(FileWriteError(savePath, errno));
         return false;
     }

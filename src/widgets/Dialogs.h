@@ -8,8 +8,9 @@
 
 namespace rw {
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// The buttons of a message box; the first named is the default.
+enum class MessageButtons { Ok, YesNo, NoYes, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 // Everything the editor asks of the desktop. Passed in, never global, so the
 // GUI tests can script every answer. Texts and paths are bytes as the car

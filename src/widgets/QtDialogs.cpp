@@ -66,13 +66,32 @@ MessageAnswer QtDialogs::ShowMessage(const std::string& text, const std::string&
             box.setIcon(QMessageBox::Critical);
             break;
     }
-    if (buttons == MessageButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    switch (buttons) {
+        case MessageButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            box.exec();
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNo:
+        case MessageButtons::NoYes:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes
+                                                                  : QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+        case MessageButtons::SaveDiscardCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard |
+                                   QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Save);
+            box.setEscapeButton(QMessageBox::Cancel);
+            switch (box.exec()) {
+                case QMessageBox::Save:
+                    return MessageAnswer::Save;
+                case QMessageBox::Discard:
+                    return MessageAnswer::Discard;
+                default:
+                    return MessageAnswer::Cancel;
+            }
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
     return MessageAnswer::Ok;
 }
 
@@ -87,8 +106,8 @@ std::optional<std::string> QtDialogs::ChooseFile(const std::string& title,
     // Qt's own dialog: desktop portals insist on existing files for Open.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // Saving asks before an existing file is replaced.
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDirectory(startFolder.isEmpty() ? QDir::homePath() : startFolder);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -48,8 +49,8 @@ public:
         log.push_back("save:" + title + "|" + filter);
         return Next(files, "save dialog");
     }
-    bool AskYesNo(const Report& question) override {
-        log.push_back("ask");
+    bool AskYesNo(const Report& question, DefaultAnswer preferred) override {
+        log.push_back(preferred == DefaultAnswer::Yes ? "ask" : "ask:no");
         questions.push_back(question);
         return Next(answers, "question: " + question.text);
     }
@@ -103,8 +104,13 @@ public:
         fieldsEnabled = enabled;
     }
     SaveCheckValues CheckValues() const override { return checkValues; }
+    void ResetAll() override { ++resets; }
+    std::optional<std::uint64_t> StoredState() override { return state; }
 
     EventLog& log;
+    int resets = 0;
+    // What the pages would store; nothing stands for a field a save refuses.
+    std::optional<std::uint64_t> state = 0;
     SaveCheckValues checkValues = CleanCheckValues();
     std::function<void(ConfigTree&)> onStore;
     std::optional<bool> fieldsEnabled;

@@ -25,7 +25,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override {
         return std::nullopt;
     }
-    bool AskYesNo(const rw::Report&) override { return true; }
+    bool AskYesNo(const rw::Report&, rw::DefaultAnswer) override { return true; }
     void OpenWithDefaultApp(const std::string&) override {}
     void SetControlStates(const rw::ControlStates&) override {}
     void SetCarPathText(const std::string&) override {}

@@ -388,6 +388,7 @@ TEST_F(EditorTest, UneditedSaveAsWritesWhatTheCommandLineResaves) {
          {std::string(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini"), PathOf("accented.ini")}) {
         SCOPED_TRACE(in);
         window.LoadAtStart(in);
+        QFile::remove(QString::fromStdString(PathOf("editor.ini")));
         dialogs.files.push_back(PathOf("editor.ini"));
         Click(window, "saveAsButton");
         ASSERT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Saved."});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,9 +45,19 @@ public:
                                               const std::string& filter) override {
         return Choose({title, filter, false});
     }
+    // As Qt's dialog does, choosing an existing file asks before it is
+    // replaced; No is taken as cancelling the dialog.
     std::optional<std::string> ChooseSaveFile(const std::string& title,
                                               const std::string& filter) override {
-        return Choose({title, filter, true});
+        std::optional<std::string> chosen = Choose({title, filter, true});
+        if (chosen && std::filesystem::exists(*chosen) &&
+            ShowMessage(std::filesystem::path(*chosen).filename().string() +
+                            " already exists.\nDo you want to replace it?",
+                        title, rw::MessageIcon::Exclamation,
+                        rw::MessageButtons::NoYes) != rw::MessageAnswer::Yes) {
+            return std::nullopt;
+        }
+        return chosen;
     }
     bool OpenWithDefaultApp(const std::string& path) override {
         openedFiles.push_back(path);
