@@ -159,6 +159,20 @@ TEST_F(CliTest, SetRefusesKeysTheFileCannotHoldAndWritesNothing) {
     EXPECT_EQ(ReadFile(in), "a=1\n");
 }
 
+// Saving in place would drop the lines the reader could not place.
+TEST_F(CliTest, SetLeavesAFileWithUnreadLinesAloneUnlessForced) {
+    const std::string damaged = "car\n{\n   wheels=4\n}\nengine {\n   max_rpm=7000\n}\n";
+    const std::string in = Write("damaged.ini", damaged);
+    const CliRun refused = Cli({"set", in, "body.mass", "1234"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.ends_with(
+        in + ": not saved: 2 lines could not be read (--force saves anyway)\n"))
+        << refused.err;
+    EXPECT_EQ(ReadFile(in), damaged);
+    EXPECT_EQ(Cli({"set", "--force", in, "body.mass", "1234"}).status, 0);
+    EXPECT_EQ(Cli({"get", in, "body.mass"}).out, "1234\n");
+}
+
 // Files that cannot be read or written, or are no car files, are refused
 // before they are read or written, saying why; a target stays as it was.
 TEST_F(CliTest, FileErrorsExitWithTwoAndSayWhy) {

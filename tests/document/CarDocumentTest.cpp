@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -335,6 +336,147 @@ TEST(CarDocument, FileErrorsLeaveTheDocumentAlone) {
             EXPECT_EQ(test::ReadFile(s.temp.File("first.ini")), CarText("first"));
         }
     }
+}
+
+// Modified means a save would store something other than at the last clean
+// point; the pages' digest stands for what they would store. Load and New
+// start the pages afresh, Undo All does not.
+TEST(CarDocument, ModifiedFollowsWhatASaveWouldStore) {
+    struct Step {
+        const char* what;
+        std::function<void(Session&)> act;
+        bool modified;
+        int resets;
+    };
+    const Step steps[] = {
+        {"loaded", [](Session& s) { s.OpenFirst(); }, false, 1},
+        {"edited", [](Session& s) { s.pages.state = 1; }, true, 1},
+        {"typed back", [](Session& s) { s.pages.state = 0; }, false, 1},
+        {"text a save refuses", [](Session& s) { s.pages.state = std::nullopt; }, true, 1},
+        {"save declined",
+         [](Session& s) {
+             s.pages.state = 2;
+             s.pages.checkValues.id = "";
+             s.host.answers.push_back(false);
+             EXPECT_FALSE(s.document.Save());
+         },
+         true, 1},
+        {"saved",
+         [](Session& s) {
+             s.pages.checkValues = test::CleanCheckValues();
+             EXPECT_TRUE(s.document.Save());
+         },
+         false, 1},
+        {"edited, then undo all",
+         [](Session& s) {
+             s.pages.state = 3;
+             s.document.UndoAll();
+         },
+         false, 1},
+        {"edited, then new",
+         [](Session& s) {
+             s.pages.state = 4;
+             s.document.New();
+         },
+         false, 2},
+        {"edited, then a refused load",
+         [](Session& s) {
+             s.pages.state = 5;
+             s.Load(s.Car("two.ini", CarText("two", "   wheels=2\r\n")));
+         },
+         false, 2},
+    };
+    Session s;
+    EXPECT_FALSE(s.document.IsModified());
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act(s);
+        EXPECT_EQ(s.document.IsModified(), step.modified);
+        EXPECT_EQ(s.pages.resets, step.resets);
+    }
+}
+
+// What another program did to the file since the document read or wrote it,
+// and what a Save then asks and writes.
+TEST(CarDocument, OutsideChangesAreNoticedAndAskedAboutBeforeASave) {
+    const std::string overwrite =
+        "The file \"first.ini\" was changed by another program since Rigwright read it. "
+        "Overwrite those changes?";
+    struct Case {
+        const char* what;
+        std::function<void(Session&, const std::string&)> act;
+        DiskChange change;
+        std::deque<bool> answers;  // a question is asked exactly when one is given
+        const char* saved;         // the car name on disk afterwards
+    };
+    const Case cases[] = {
+        {"untouched", [](Session&, const std::string&) {}, DiskChange::None, {}, "first"},
+        {"rewritten, overwrite declined",
+         [](Session& s, const std::string&) { s.Car("first.ini", CarText("other")); },
+         DiskChange::Changed, {false}, "other"},
+        {"rewritten, overwritten",
+         [](Session& s, const std::string&) { s.Car("first.ini", CarText("other")); },
+         DiskChange::Changed, {true}, "first"},
+        {"replaced by renaming another file over it",
+         [](Session& s, const std::string& path) {
+             fs::rename(s.Car("new.ini", CarText("first")), path);
+         },
+         DiskChange::Changed, {false}, "first"},
+        {"deleted", [](Session&, const std::string& path) { fs::remove(path); },
+         DiskChange::Missing, {}, "first"},
+        {"saved by the document itself",
+         [](Session& s, const std::string&) { EXPECT_TRUE(s.document.Save()); },
+         DiskChange::None, {}, "first"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        const std::string path = s.OpenFirst();
+        c.act(s, path);
+        EXPECT_EQ(s.document.CheckDisk(), c.change);
+        s.host.answers = c.answers;
+        s.host.questions.clear();
+        EXPECT_EQ(s.document.Save(), c.answers.empty() || c.answers.front());
+        ASSERT_EQ(s.host.questions.size(), c.answers.size());
+        if (!c.answers.empty()) {
+            EXPECT_EQ(s.host.questions[0].text, overwrite);
+            EXPECT_NE(std::find(s.log.begin(), s.log.end(), "ask:no"), s.log.end());
+        }
+        EXPECT_EQ(test::ReadFile(path), CarText(c.saved));
+    }
+}
+
+// A file with lines the reader could not place asks before a save onto it
+// loses them (No the default), until a save has written it; Save As to
+// another file does not ask.
+TEST(CarDocument, ASaveOntoADamagedFileAsksFirst) {
+    const std::string damaged =
+        "car\r\n{\r\n   wheels=4\r\n}\r\nengine {\r\n   max_rpm=7000\r\n}\r\n";
+    Session s;
+    const std::string path = s.Car("damaged.ini", damaged);
+    s.Load(path);
+    EXPECT_EQ(s.document.UnreadLines(), 2u);
+    s.host.reports.clear();
+    s.log.clear();
+    s.host.answers = {false};
+    EXPECT_FALSE(s.document.Save());
+    EXPECT_EQ(s.log, Stores({"ask:no"}));
+    EXPECT_EQ(s.host.questions.at(0).text,
+              "\"damaged.ini\" had 2 lines that Rigwright could not read. Saving writes the car "
+              "as Rigwright understood it, and those lines are lost. Save anyway?");
+    EXPECT_EQ(test::ReadFile(path), damaged);
+
+    s.host.files.push_back(s.temp.File("copy.ini"));
+    EXPECT_TRUE(s.document.SaveAs());
+    EXPECT_EQ(s.host.questions.size(), 1u);
+    s.host.files.push_back(path);
+    s.document.Load();
+    s.host.answers = {true};
+    EXPECT_TRUE(s.document.Save());
+    EXPECT_EQ(s.document.UnreadLines(), 0u);
+    EXPECT_TRUE(s.document.Save());
+    EXPECT_EQ(s.host.questions.size(), 2u);
+    EXPECT_EQ(test::ReadFile(path), s.document.Tree()->ToText());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -92,6 +93,35 @@ TEST(FormSetLinks, CheckValuesComeFromTheFormsAsStored) {
     forms.Gearbox().reverseRatio = 0.5f;
     forms.StoreAll(tree);
     EXPECT_EQ(forms.CheckValues().reverseRatio, 0.5f);
+}
+
+// The digest of what a save would store: a file's own spelling of a value
+// is no change, a value typed and typed back is none, any stored value is.
+TEST(FormSetState, TheDigestFollowsWhatASaveWouldStoreNotTheFileText) {
+    FormSet forms;
+    forms.FillAll(test::TreeOf("car\n{\nwheels=4\n}\nwheel0\n{\ninertia=0.150\n}\n"));
+    const auto loaded = forms.StoredState();
+    forms.FillAll(test::TreeOf("car\n{\nwheels=4\n}\nwheel0\n{\ninertia=0.15\n}\n"));
+    EXPECT_EQ(forms.StoredState(), loaded);
+    forms.Engine().maxRpm = 7400;
+    EXPECT_NE(forms.StoredState(), loaded);
+    forms.Engine().maxRpm = 0;
+    EXPECT_EQ(forms.StoredState(), loaded);
+    forms.Aero().AddWing();
+    EXPECT_NE(forms.StoredState(), loaded);
+}
+
+// A reset before the next car's fill: rows and selections the new file does
+// not reach start as made, not with the last car's values.
+TEST(FormSetState, AResetDropsWhatTheLastCarLeftInTheForms) {
+    FormSet forms;
+    forms.FillAll(SampleCar());
+    forms.Wheels().SetSelection(kAllWheels);
+    ASSERT_NE(forms.Gearbox().ratios[3], 0.0f);
+    forms.ResetAll();
+    forms.FillAll(test::TreeOf("car\n{\nwheels=4\n}\ngearbox\n{\ngears=1\ngear0\n{\nratio=3\n}\n}\n"));
+    EXPECT_EQ(forms.Gearbox().ratios, (std::array<float, 7>{3.0f}));
+    EXPECT_EQ(forms.Wheels().selection, 0u);
 }
 
 }  // namespace

@@ -80,21 +80,24 @@ TEST(Reader, MessagesAreReportedInOrder) {
         "1 2 Error!: Detected more '}' than '{' , may not have read data correctly\n";
     const std::string open =
         "1 2 Error!: Detected more '{' than '}' , may not have read data correctly\n";
-    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
-        {"a\n{\nx=1\n}\n", "", ""},
+    // The last column counts the lines the tree does not hold as they stand,
+    // reported or not.
+    const std::vector<std::tuple<std::string, std::string, std::string, std::size_t>> cases = {
+        {"a\n{\nx=1\n}\n", "", "", 0},
         {"x=1\n\nfirst\n; c\nsecond\n{\n}\n  third \t\n",
-         name + "\"first\" on line 3\n" + name + "\"third\" on line 8\n", ""},
-        {"a=1\r\nb=2\r\nlast", name + "\"last\" on line 3\n", ""},
-        {"\n\n\n=5\n", name + "\"=5\" on line 4\n", ""},
-        {"a\n{\n}\n}\n", "", close},
-        {"}\na\n{\n", "", close},
-        {"a\n{\nx=1\n", "", open},
-        {"name\n\n{\nx=1\n}\n", name + "\"name\" on line 1\n", close}};
-    for (const auto& [input, names, brace] : cases) {
+         name + "\"first\" on line 3\n" + name + "\"third\" on line 8\n", "", 2},
+        {"a=1\r\nb=2\r\nlast", name + "\"last\" on line 3\n", "", 1},
+        {"\n\n\n=5\n", name + "\"=5\" on line 4\n", "", 1},
+        {"a\n{\n}\n}\n}\n", "", close, 2},
+        {"}\na\n{\n", "", close, 2},
+        {"a\n{\nb\n{\nx=1\n", "", open, 2},
+        {"name\n\n{\nx=1\n}\n", name + "\"name\" on line 1\n", close, 2}};
+    for (const auto& [input, names, brace, unread] : cases) {
         for (bool showErrors : {true, false}) {
             RecordingReporter reporter;
-            TreeFromText(input, &reporter, showErrors);
+            const auto tree = TreeFromText(input, &reporter, showErrors);
             EXPECT_EQ(Reports(reporter), (showErrors ? names : "") + brace) << Visible(input);
+            EXPECT_EQ(tree->unreadLines, unread) << Visible(input);
         }
     }
 }
