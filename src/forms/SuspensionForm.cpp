@@ -5,19 +5,19 @@ namespace rw {
 namespace {
 
 constexpr SelectionField<SuspensionValues> kFields[] = {
-    {{"x", &SuspensionValues::x}, "xEdit"},
-    {{"y", &SuspensionValues::y}, "yEdit"},
-    {{"z", &SuspensionValues::z}, "zEdit"},
-    {{"roll_center.x", &SuspensionValues::rollCenterX}, "rollCenterXEdit"},
-    {{"roll_center.y", &SuspensionValues::rollCenterY}, "rollCenterYEdit"},
-    {{"roll_center.z", &SuspensionValues::rollCenterZ}, "rollCenterZEdit"},
-    {{"minlen", &SuspensionValues::minLength}, "minLengthEdit"},
-    {{"maxlen", &SuspensionValues::maxLength}, "maxLengthEdit"},
-    {{"restlen", &SuspensionValues::restLength}, "restLengthEdit"},
-    {{"anti_pitch", &SuspensionValues::antiPitch}, "antiPitchEdit"},
-    {{"k", &SuspensionValues::k, "N/m"}, "kEdit"},
-    {{"bump_rate", &SuspensionValues::bumpRate, "N/m/s"}, "bumpRateEdit"},
-    {{"rebound_rate", &SuspensionValues::reboundRate, "N/m/s"}, "reboundRateEdit"},
+    {{"x", &SuspensionValues::x}},
+    {{"y", &SuspensionValues::y}},
+    {{"z", &SuspensionValues::z}},
+    {{"roll_center.x", &SuspensionValues::rollCenterX}},
+    {{"roll_center.y", &SuspensionValues::rollCenterY}},
+    {{"roll_center.z", &SuspensionValues::rollCenterZ}},
+    {{"minlen", &SuspensionValues::minLength}},
+    {{"maxlen", &SuspensionValues::maxLength}},
+    {{"restlen", &SuspensionValues::restLength}},
+    {{"anti_pitch", &SuspensionValues::antiPitch}},
+    {{"k", &SuspensionValues::k, "N/m"}},
+    {{"bump_rate", &SuspensionValues::bumpRate, "N/m/s"}},
+    {{"rebound_rate", &SuspensionValues::reboundRate, "N/m/s"}},
 };
 
 }  // namespace

@@ -26,16 +26,16 @@ constexpr bool IsWheelSelected(std::uint32_t mask, int wheel) {
 }
 
 // One field of a selection page: the key below "wheel<n>." or "susp<n>."
-// that it fills and stores (none for a value the form stores by its own rule),
-// the control that shows it, and, for a field that needs more than a
+// that it fills and stores, or, for a value the form stores by its own rule,
+// the key that rule writes; and, for a field that needs more than a
 // selection to be editable, what the shown values must say.
 template <typename Values>
 struct SelectionField {
     Key<Values> key;
-    const char* widget;
     bool (*enabled)(const Values& shown) = nullptr;
+    bool stored = true;
 
-    constexpr bool Stored() const { return key.path != nullptr; }
+    constexpr bool Stored() const { return stored; }
 };
 
 template <typename Values>

@@ -6,29 +6,26 @@ namespace rw {
 
 namespace {
 
-constexpr SelectionField<WheelValues> kFields[] = {
-    {{"mass", &WheelValues::mass, "kg"}, "massEdit"},
-    {{"max_braking", &WheelValues::maxBraking, "Nm"}, "maxBrakingEdit"},
-    {{"radius", &WheelValues::radius}, "radiusEdit"},
-    {{"inertia", &WheelValues::inertia}, "inertiaEdit"},
-    {{"lock", &WheelValues::lock},
-     "lockEdit",
-     [](const WheelValues& shown) { return shown.steering; }},
-    {{"camber", &WheelValues::camber, "degrees"}, "camberEdit"},
-    {{"toe", &WheelValues::toe, "degrees"}, "toeEdit"},
-    {{"braking_factor", &WheelValues::brakingFactor}, "brakingFactorEdit"},
-    {{"max_handbrake_torque", &WheelValues::maxHandbrakeTorque, "Nm"},
-     "maxHandbrakeTorqueEdit",
-     [](const WheelValues& shown) { return shown.handbrake; }},
-    {{"tire_rate", &WheelValues::tireRate, "N/m"}, "tireRateEdit"},
-    {{"x", &WheelValues::x}, "xEdit"},
-    {{"y", &WheelValues::y}, "yEdit"},
-    {{"z", &WheelValues::z}, "zEdit"},
-    {{"steering", &WheelValues::steering}, "steeringCheck"},
-    {{nullptr, &WheelValues::handbrake}, "handbrakeCheck"},
-};
-
 constexpr const char* kHandbrakesKey = "handbrakes.wheels";
+
+constexpr SelectionField<WheelValues> kFields[] = {
+    {{"mass", &WheelValues::mass, "kg"}},
+    {{"max_braking", &WheelValues::maxBraking, "Nm"}},
+    {{"radius", &WheelValues::radius}},
+    {{"inertia", &WheelValues::inertia}},
+    {{"lock", &WheelValues::lock}, [](const WheelValues& shown) { return shown.steering; }},
+    {{"camber", &WheelValues::camber, "degrees"}},
+    {{"toe", &WheelValues::toe, "degrees"}},
+    {{"braking_factor", &WheelValues::brakingFactor}},
+    {{"max_handbrake_torque", &WheelValues::maxHandbrakeTorque, "Nm"},
+     [](const WheelValues& shown) { return shown.handbrake; }},
+    {{"tire_rate", &WheelValues::tireRate, "N/m"}},
+    {{"x", &WheelValues::x}},
+    {{"y", &WheelValues::y}},
+    {{"z", &WheelValues::z}},
+    {{"steering", &WheelValues::steering}},
+    {{kHandbrakesKey, &WheelValues::handbrake}, nullptr, false},
+};
 
 }  // namespace
 

@@ -17,22 +17,16 @@ AeroPage::AeroPage(AeroForm& form, Dialogs& dialogs, QWidget* parent)
     : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::AeroPage>()) {
     ui->setupUi(this);
 
-    exchange.Bind(ui->spanEdit, &form.edit.span);
-    exchange.Bind(ui->cordEdit, &form.edit.cord);
-    exchange.Bind(ui->nameEdit, &form.edit.name);
-    exchange.Bind(ui->coeffDownEdit, &form.edit.coeffDown);
-    exchange.Bind(ui->coeffDragEdit, &form.edit.coeffDrag);
+    AttachNumberFields(*this);
+    // The edit form shows whichever wing is picked, so "N" stands for its number.
+    const std::string shown = std::string(AeroForm::kWingBlock) + "N.";
+    const std::string commented = NumberedPrefix(AeroForm::kWingBlock, 0);
+    Remember(rw::BindKeys(exchange, *this, AeroForm::WingKeys(), form.edit, shown, commented));
+    Remember(rw::BindKeys(exchange, *this, AeroForm::Keys(), form));
+    // One key holds all three, so they are the page's own.
     exchange.Bind(ui->xEdit, &form.edit.x);
     exchange.Bind(ui->yEdit, &form.edit.y);
     exchange.Bind(ui->zEdit, &form.edit.z);
-    exchange.Bind(ui->areaEdit, &form.area);
-    exchange.Bind(ui->cxEdit, &form.cx);
-    exchange.Bind(ui->angleEdit, &form.edit.angle);
-    exchange.Bind(ui->angleOffsetEdit, &form.edit.angleOffset);
-
-    AttachNumberField(ui->cxEdit, 0, 1, 0.01);
-    AttachNumberField(ui->angleEdit, 0, 180, 0.5);
-    AttachNumberField(ui->angleOffsetEdit, 0, 180, 0.5);
 
     const std::pair<QLineEdit*, float Wing::*> wingFields[] = {
         {ui->cordEdit, &Wing::cord},   {ui->coeffDownEdit, &Wing::coeffDown},
@@ -65,11 +59,6 @@ AeroPage::AeroPage(AeroForm& form, Dialogs& dialogs, QWidget* parent)
 
     exchange.Push();
     ApplyEnables();
-    ShowKeyTips();
-    // The edit form shows whichever wing is picked, so "N" stands for its number.
-    const std::string shown = std::string(AeroForm::kWingBlock) + "N.";
-    const std::string commented = NumberedPrefix(AeroForm::kWingBlock, 0);
-    ApplyKeyTips(exchange, AeroForm::WingKeys(), form.edit, shown, commented);
     const QString centreTip =
         KeyTip(shown + AeroForm::kCenterKey, nullptr, commented + AeroForm::kCenterKey);
     for (QLineEdit* edit : {ui->xEdit, ui->yEdit, ui->zEdit}) {

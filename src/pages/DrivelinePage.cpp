@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 
 #include "ui_DrivelinePage.h"
-#include "widgets/NumberField.h"
 
 namespace rw {
 
@@ -37,18 +36,7 @@ DrivelinePage::DrivelinePage(DrivelineForm& form, Dialogs& dialogs, QWidget* par
     driveGroup->addButton(ui->fwdRadio, static_cast<int>(DrivelineForm::Drive::Fwd));
     driveGroup->addButton(ui->rwdRadio, static_cast<int>(DrivelineForm::Drive::Rwd));
 
-    AttachNumberField(ui->lockingCoeffEdit, 0, 100, 1);
-    AttachNumberField(ui->powerAngleEdit, 0, 100, 1);
-    AttachNumberField(ui->coastAngleEdit, 0, 90, 1);
-    AttachNumberField(ui->clutchesEdit, 1, 6, 1);
-
-    exchange.Bind(ui->lockingCoeffEdit, &form.lockingCoeff);
-    exchange.Bind(ui->clutchesEdit, &form.clutches);
-    exchange.Bind(ui->clutchFactorEdit, &form.clutchFactor);
-    exchange.Bind(ui->ratioEdit, &form.ratio);
-    exchange.Bind(ui->powerAngleEdit, &form.powerAngle);
-    exchange.Bind(ui->coastAngleEdit, &form.coastAngle);
-    exchange.Bind(ui->maxTorqueEdit, &form.maxTorque);
+    BindKeys({"differential.type"});
     exchange.Push();
     ApplyEnableRule();
 
@@ -58,7 +46,6 @@ DrivelinePage::DrivelinePage(DrivelineForm& form, Dialogs& dialogs, QWidget* par
     });
     connect(driveGroup, &QButtonGroup::idClicked, this,
             [this](int id) { this->form.drive = static_cast<DrivelineForm::Drive>(id); });
-    ShowKeyTips();
 }
 
 DrivelinePage::~DrivelinePage() = default;

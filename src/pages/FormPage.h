@@ -2,22 +2,28 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "forms/FileName.h"
 #include "tree/ConfigTree.h"
 #include "widgets/Dialogs.h"
-#include "widgets/KeyTips.h"
+#include "widgets/KeyBinding.h"
 #include "widgets/PageView.h"
 
 namespace rw {
 
-// A page whose controls are bound to the members of its form (exchange.Bind
-// in the constructor, in the page's exchange order). A fill shows the form
-// and its enables; a store takes the controls first. A take for an action
-// stops at the first field that does not parse, with a prompt: the store then
-// writes what was taken before it and the previous values of the rest.
+// A page whose controls are bound to the members of its form: the fields that
+// name a key of the form's table by BindKeys, the page's own by exchange.Bind.
+// A fill shows the form and its enables; a store takes the controls first. A
+// take for an action stops at the first field that does not parse, with a
+// prompt: the store then writes what was taken before it and the previous
+// values of the rest.
 template <typename Form>
 class FormPage : public PageView {
 public:
@@ -55,26 +61,32 @@ protected:
         }
     }
 
-    // Names in each bound field's tooltip the key it shows; run once the
-    // fields are bound, by the pages whose form has one key table.
-    void ShowKeyTips() { ApplyKeyTips(exchange, Form::Keys(), form); }
+    // Binds every field that names a key of the form's table, with its tip,
+    // and gives the number fields their spin buttons; run once the widgets
+    // exist. The keys the page shows by controls of its own (a group of radio
+    // buttons) are named here.
+    void BindKeys(std::initializer_list<std::string_view> ownKeys = {}) {
+        AttachNumberFields(*this);
+        std::vector<std::string> missing = rw::BindKeys(exchange, *this, Form::Keys(), form);
+        std::erase_if(missing, [ownKeys](const std::string& key) {
+            return std::find(ownKeys.begin(), ownKeys.end(), key) != ownKeys.end();
+        });
+        Remember(std::move(missing));
+    }
 
-    // Binds a file name field and its "..." button: the chosen file's name
-    // with its extension, without its folder, becomes the field's text. The
-    // other fields are taken first, so what was typed there stays.
-    void BindFile(QLineEdit* edit, std::string* name, QAbstractButton* button, const char* title,
-                  const char* filter) {
-        exchange.Bind(edit, name);
-        QObject::connect(
-            button, &QAbstractButton::clicked, this, [this, edit, name, title, filter] {
-                const std::optional<std::string> chosen = dialogs.ChooseOpenFile(title, filter);
-                if (!chosen) {
-                    return;
-                }
-                TakeFields(TakeReason::Action);
-                *name = FileNameOnly(*chosen);
-                exchange.Push(edit);
-            });
+    // The "..." button of a file name field: the chosen file's name with its
+    // extension, without its folder, becomes the field's text. The other
+    // fields are taken first, so what was typed there stays.
+    void BindPicker(QLineEdit* edit, QAbstractButton* button, const char* title,
+                    const char* filter) {
+        QObject::connect(button, &QAbstractButton::clicked, this, [this, edit, title, filter] {
+            const std::optional<std::string> chosen = dialogs.ChooseOpenFile(title, filter);
+            if (!chosen) {
+                return;
+            }
+            TakeFields(TakeReason::Action);
+            exchange.Assign(edit, FileNameOnly(*chosen));
+        });
     }
 
     Form& form;

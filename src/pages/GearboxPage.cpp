@@ -15,7 +15,7 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
                   ui->ratio5Edit, ui->ratio6Edit, ui->ratio7Edit};
     inertiaEdits = {ui->inertia1Edit, ui->inertia2Edit, ui->inertia3Edit, ui->inertia4Edit,
                     ui->inertia5Edit, ui->inertia6Edit, ui->inertia7Edit};
-    NumberField* gearCountSpin = AttachNumberField(ui->gearCountEdit, 1, 7, 1);
+    AttachNumberFields(*this);
 
     // The check box never fails to take, so a bad field cannot hold it back.
     exchange.Bind(ui->reverseGearCheck, &form.reverseGear);
@@ -31,7 +31,7 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
     SetKeyTip(ui->gearCountEdit,
               KeyTip(GearboxForm::kGearCountKey, nullptr, GearboxForm::kGearCountKey));
     exchange.Push();
-    gearCountSpin->SetValue(1);
+    findChild<NumberField*>(QStringLiteral("gearCountEditSpin"))->SetValue(1);
     ApplyEnableRule(TakeReason::Action);
 
     // Typing and the spin button both change the text; a count on its way

@@ -14,15 +14,9 @@ GeneralPage::GeneralPage(GeneralForm& form, Dialogs& dialogs, QWidget* parent)
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit->setWordWrapMode(QTextOption::WordWrap);
     }
-    exchange.Bind(ui->nameEdit, &form.name);
-    exchange.Bind(ui->yearEdit, &form.year);
-    exchange.Bind(ui->versionEdit, &form.version);
-    exchange.Bind(ui->idEdit, &form.id);
-    exchange.Bind(ui->creditsEdit, &form.credits);
-    exchange.Bind(ui->notesEdit, &form.notes);
+    BindKeys();
     // Nothing can be edited before a car is open.
     EnableFields(false);
-    ShowKeyTips();
 }
 
 GeneralPage::~GeneralPage() = default;

@@ -4,13 +4,14 @@
 #include <QLineEdit>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "pages/WheelSelector.h"
 #include "tree/ConfigTree.h"
 #include "widgets/DataExchange.h"
-#include "widgets/KeyTips.h"
+#include "widgets/KeyBinding.h"
 #include "widgets/PageView.h"
 
 namespace rw {
@@ -18,8 +19,8 @@ namespace rw {
 // A page whose fields act on the wheels or suspensions chosen with a wheel
 // selector. Choosing entries shows what they share; every edit of a field is
 // copied at once into the selected entries of the form's working copy, and
-// the tree sees them at the next store. The form's Fields() name the
-// controls; the exchange runs in their order.
+// the tree sees them at the next store. The page's fields name the keys of
+// the form's Fields(); the exchange runs in their order.
 template <typename Form>
 class SelectionPage : public PageView {
 public:
@@ -37,15 +38,27 @@ protected:
     SelectionPage(Form& form, Dialogs& dialogs, QWidget* parent)
         : PageView(dialogs, parent), form(form) {}
 
-    // Binds and wires the fields and the selector; called once the widgets exist.
+    // Binds and wires the fields and the selector; called once the widgets
+    // exist. A field stands for every selected entry, so it names its key
+    // with "N" for the number; the template's comments stand above the first
+    // entry.
     void ConnectSelection(WheelSelector* wheelSelector) {
         selector = wheelSelector;
+        AttachNumberFields(*this);
+        const std::string shown = std::string(Form::kBlock) + "N.";
+        const std::string commented = NumberedPrefix(Form::kBlock, 0);
         const auto fields = Form::Fields();
+        std::vector<std::string> missing;
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            auto* widget = findChild<QWidget*>(QLatin1String(fields[i].widget));
+            const auto& key = fields[i].key;
+            const std::string path = fields[i].Stored() ? shown + key.path : key.path;
+            QWidget* widget = BindKey(exchange, *this, key, form.shown, path,
+                                      fields[i].Stored() ? commented + key.path : path);
             widgets.push_back(widget);
-            std::visit([&](auto member) { Bind(widget, &(form.shown.*member)); },
-                       fields[i].key.member);
+            if (widget == nullptr) {
+                missing.push_back(path);
+                continue;
+            }
             // Pushes block these signals, so only the user's typing, the spin
             // buttons and clicks reach the entries.
             const auto changed = [this, widget, i] {
@@ -61,7 +74,7 @@ protected:
                 QObject::connect(button, &QAbstractButton::toggled, this, changed);
             }
         }
-        ShowKeyTips(fields);
+        Remember(std::move(missing));
         QObject::connect(selector, &WheelSelector::SelectionChanged, this,
                          [this](std::uint32_t mask) {
                              form.SetSelection(mask);
@@ -74,28 +87,6 @@ protected:
     Form& form;
 
 private:
-    template <typename Value>
-    void Bind(QWidget* widget, Value* value) {
-        if constexpr (std::is_same_v<Value, bool>) {
-            exchange.Bind(qobject_cast<QAbstractButton*>(widget), value);
-        } else {
-            exchange.Bind(qobject_cast<QLineEdit*>(widget), value);
-        }
-    }
-
-    // A field stands for every selected entry, so its tip names the key with
-    // "N" for the number; the template's comments stand above the first entry.
-    void ShowKeyTips(decltype(Form::Fields()) fields) {
-        const std::string shown = std::string(Form::kBlock) + "N.";
-        const std::string commented = NumberedPrefix(Form::kBlock, 0);
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            const auto& key = fields[i].key;
-            if (fields[i].Stored()) {
-                SetKeyTip(widgets[i], KeyTip(shown + key.path, key.unit, commented + key.path));
-            }
-        }
-    }
-
     void ShowSelection() {
         selector->SetMask(form.selection);
         exchange.Push();
@@ -104,7 +95,9 @@ private:
 
     void ApplyEnables() {
         for (std::size_t i = 0; i < widgets.size(); ++i) {
-            widgets[i]->setEnabled(form.FieldEnabled(i));
+            if (widgets[i] != nullptr) {
+                widgets[i]->setEnabled(form.FieldEnabled(i));
+            }
         }
     }
 

@@ -7,13 +7,12 @@ namespace rw {
 SoundsPage::SoundsPage(SoundsForm& form, Dialogs& dialogs, QWidget* parent)
     : FormPage(form, dialogs, parent), ui(std::make_unique<Ui::SoundsPage>()) {
     ui->setupUi(this);
+    BindKeys();
     constexpr const char* kTitle = "Select a sound sample";
     constexpr const char* kFilter = "WAV files (*.wav)|*.wav||";
-    BindFile(ui->engineSampleEdit, &form.engineSample, ui->engineSampleButton, kTitle, kFilter);
-    BindFile(ui->skidSampleEdit, &form.skidSample, ui->skidSampleButton, kTitle, kFilter);
-    exchange.Bind(ui->sampleRpmEdit, &form.sampleRpm);
+    BindPicker(ui->engineSampleEdit, ui->engineSampleButton, kTitle, kFilter);
+    BindPicker(ui->skidSampleEdit, ui->skidSampleButton, kTitle, kFilter);
     exchange.Push();
-    ShowKeyTips();
 }
 
 SoundsPage::~SoundsPage() = default;

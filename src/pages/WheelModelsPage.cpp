@@ -21,10 +21,12 @@ WheelModelsPage::WheelModelsPage(WheelModelsForm& form, Dialogs& dialogs, QWidge
     constexpr const char* kTitle = "Select a Model";
     constexpr const char* kFilter = "Tavix DOF files (*.dof)|*.dof||";
     for (std::size_t wheel = 0; wheel < 4; ++wheel) {
-        BindFile(wheelEdits[wheel], &form.wheelModels[wheel], wheelButtons[wheel], kTitle, kFilter);
+        exchange.Bind(wheelEdits[wheel], &form.wheelModels[wheel]);
+        BindPicker(wheelEdits[wheel], wheelButtons[wheel], kTitle, kFilter);
     }
     for (std::size_t wheel = 0; wheel < 4; ++wheel) {
-        BindFile(brakeEdits[wheel], &form.brakeModels[wheel], brakeButtons[wheel], kTitle, kFilter);
+        exchange.Bind(brakeEdits[wheel], &form.brakeModels[wheel]);
+        BindPicker(brakeEdits[wheel], brakeButtons[wheel], kTitle, kFilter);
     }
     exchange.Push();
 }

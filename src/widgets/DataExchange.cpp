@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <limits>
 #include <type_traits>
+#include <utility>
 
 #include "tree/Numbers.h"
 #include "tree/Reporter.h"
@@ -263,12 +264,30 @@ std::optional<BadField> DataExchange::TakeOne(CheckBinding& binding) {
 }
 
 DataExchange::Binding* DataExchange::Find(const QWidget* widget) {
-    for (Binding& binding : bindings) {
+    return const_cast<Binding*>(std::as_const(*this).Find(widget));
+}
+
+const DataExchange::Binding* DataExchange::Find(const QWidget* widget) const {
+    for (const Binding& binding : bindings) {
         if (WidgetOf(binding) == widget) {
             return &binding;
         }
     }
     return nullptr;
+}
+
+bool DataExchange::IsBound(const QWidget* widget) const {
+    return Find(widget) != nullptr;
+}
+
+bool DataExchange::Assign(QWidget* widget, std::string bytes) {
+    Binding* binding = Find(widget);
+    auto* text = binding ? std::get_if<TextBinding<QLineEdit>>(binding) : nullptr;
+    if (text == nullptr) {
+        return false;
+    }
+    *text->value = std::move(bytes);
+    return Push(widget);
 }
 
 std::string DataExchange::BadFieldText(const BadField& bad, const QWidget* page) {

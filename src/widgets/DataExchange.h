@@ -82,6 +82,10 @@ public:
 
     // The control bound to a member, or null when none is.
     QWidget* WidgetBoundTo(const void* value) const;
+    bool IsBound(const QWidget* widget) const;
+    // Gives a text field's member these bytes and shows them, as if the
+    // user had typed them, without going through the field's encoding.
+    bool Assign(QWidget* widget, std::string bytes);
 
     // Marks a field whose text is not acceptable, or clears the mark.
     static void MarkInvalid(QWidget* widget, bool invalid);
@@ -129,6 +133,7 @@ private:
     static std::optional<BadField> TakeOne(Binding& binding);
     static QWidget* WidgetOf(const Binding& binding);
     Binding* Find(const QWidget* widget);
+    const Binding* Find(const QWidget* widget) const;
 
     Dialogs& dialogs;
     std::vector<Binding> bindings;

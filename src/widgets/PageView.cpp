@@ -1,6 +1,7 @@
 #include "widgets/PageView.h"
 
 #include "widgets/EnterEscapeFilter.h"
+#include "widgets/KeyBinding.h"
 
 namespace rw {
 
@@ -20,6 +21,21 @@ void PageView::Recalculate() {}
 
 std::optional<BadField> PageView::TakeControls() {
     return exchange.TakeAll();
+}
+
+std::vector<std::string> PageView::KeyFaults() const {
+    std::vector<std::string> faults;
+    for (const std::string& key : unboundRows) {
+        faults.push_back("no field names " + key);
+    }
+    for (const std::string& key : UnboundKeyWidgets(*this, exchange)) {
+        faults.push_back("no row has " + key);
+    }
+    return faults;
+}
+
+void PageView::Remember(std::vector<std::string> missing) {
+    unboundRows.insert(unboundRows.end(), missing.begin(), missing.end());
 }
 
 }  // namespace rw

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "widgets/DataExchange.h"
 
@@ -35,9 +37,19 @@ public:
     // from this one's values runs it first.
     virtual std::optional<BadField> TakeControls();
 
+    // Keys of the page's tables that no widget names, and keys that widgets
+    // name but nothing binds: each is a slip between a form and its .ui file.
+    std::vector<std::string> KeyFaults() const;
+
 protected:
+    // Notes keys a binding found no widget for.
+    void Remember(std::vector<std::string> missing);
+
     Dialogs& dialogs;
     DataExchange exchange;
+
+private:
+    std::vector<std::string> unboundRows;
 };
 
 }  // namespace rw

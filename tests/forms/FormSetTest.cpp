@@ -48,7 +48,7 @@ TEST(FormSetLinks, AckermannFollowsTheWheelsFormsUnsavedSteeringFlags) {
     ASSERT_TRUE(forms.Wheels().IsSteering(0));
     // Steer the rear wheels instead, without storing the Wheels form first.
     WheelsForm& wheels = forms.Wheels();
-    const std::size_t steering = test::FieldIndex(WheelsForm::Fields(), "steeringCheck");
+    const std::size_t steering = test::FieldIndex(WheelsForm::Fields(), "steering");
     for (const std::uint32_t mask : {0x3u, 0xCu}) {
         wheels.SetSelection(mask);
         wheels.shown.steering = mask == 0xC;
@@ -75,7 +75,7 @@ TEST(FormSetLinks, CheckValuesComeFromTheFormsAsStored) {
     // An edit in the Suspension form's working copy counts once stored.
     forms.Suspension().SetSelection(0x1);
     forms.Suspension().shown.restLength = 0.5f;
-    forms.Suspension().ApplyField(test::FieldIndex(SuspensionForm::Fields(), "restLengthEdit"));
+    forms.Suspension().ApplyField(test::FieldIndex(SuspensionForm::Fields(), "restlen"));
     forms.StoreAll(tree);
 
     const SaveCheckValues v = forms.CheckValues();
@@ -119,7 +119,8 @@ TEST(FormSetState, AResetDropsWhatTheLastCarLeftInTheForms) {
     forms.Wheels().SetSelection(kAllWheels);
     ASSERT_NE(forms.Gearbox().ratios[3], 0.0f);
     forms.ResetAll();
-    forms.FillAll(test::TreeOf("car\n{\nwheels=4\n}\ngearbox\n{\ngears=1\ngear0\n{\nratio=3\n}\n}\n"));
+    forms.FillAll(
+        test::TreeOf("car\n{\nwheels=4\n}\ngearbox\n{\ngears=1\ngear0\n{\nratio=3\n}\n}\n"));
     EXPECT_EQ(forms.Gearbox().ratios, (std::array<float, 7>{3.0f}));
     EXPECT_EQ(forms.Wheels().selection, 0u);
 }

@@ -33,15 +33,15 @@ inline std::string ValueAt(const ConfigTree& tree, std::string_view path) {
     return tree.GetString(path, value) ? value : "<missing>";
 }
 
-// The row of a selection page's field, found by its control's name.
+// The row of a selection page's field, found by its key below the entry.
 template <typename Values>
-std::size_t FieldIndex(SelectionFields<Values> fields, std::string_view widget) {
+std::size_t FieldIndex(SelectionFields<Values> fields, std::string_view key) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (widget == fields[i].widget) {
+        if (key == fields[i].key.path) {
             return i;
         }
     }
-    ADD_FAILURE() << widget;
+    ADD_FAILURE() << key;
     return 0;
 }
 

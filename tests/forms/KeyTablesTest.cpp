@@ -153,14 +153,14 @@ TEST(SelectionForms, ApplyCopiesOneFieldIntoTheSelectedEntries) {
     form.FillFromTree(test::TreeOf(kFourWheels));
     form.SetSelection(0x3);
     form.shown.mass = 11;
-    form.ApplyField(test::FieldIndex(WheelsForm::Fields(), "massEdit"));
+    form.ApplyField(test::FieldIndex(WheelsForm::Fields(), "mass"));
     EXPECT_EQ(form.wheels[1].radius, 0.33f);
     EXPECT_EQ(form.wheels[1].mass, 11);
     EXPECT_EQ(form.wheels[2].mass, 12);
 
     for (std::size_t i = 0; i < SuspensionForm::Fields().size(); ++i) {
         const auto& field = SuspensionForm::Fields()[i];
-        SCOPED_TRACE(field.widget);
+        SCOPED_TRACE(field.key.path);
         SuspensionForm susp;
         susp.SetSelection(0x6);
         std::visit([&](auto member) { susp.shown.*member = 7; }, field.key.member);
@@ -177,9 +177,9 @@ TEST(SelectionForms, ApplyCopiesOneFieldIntoTheSelectedEntries) {
 }
 
 TEST(SelectionForms, EnablesFollowSelectionSteeringAndHandbrake) {
-    const std::size_t mass = test::FieldIndex(WheelsForm::Fields(), "massEdit");
-    const std::size_t lock = test::FieldIndex(WheelsForm::Fields(), "lockEdit");
-    const std::size_t torque = test::FieldIndex(WheelsForm::Fields(), "maxHandbrakeTorqueEdit");
+    const std::size_t mass = test::FieldIndex(WheelsForm::Fields(), "mass");
+    const std::size_t lock = test::FieldIndex(WheelsForm::Fields(), "lock");
+    const std::size_t torque = test::FieldIndex(WheelsForm::Fields(), "max_handbrake_torque");
     struct Case {
         std::uint32_t mask;
         bool steering, handbrake, fields, lock, torque;
