@@ -137,27 +137,34 @@ bool WriteTree(ConfigTree& tree, const std::string& outArgument, std::ostream& o
     return tree.Save(reporter);
 }
 
-int Format(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ConfigTree tree(FilePath(args[1]));
-    LineReporter reporter(err, args[1]);
-    if (!ReadTree(tree, reporter)) {
-        return 2;
-    }
-    return WriteTree(tree, args[2], out, err) ? 0 : 2;
+// A command's arguments after its name.
+using Args = std::vector<std::string>;
+
+int Written(bool written) {
+    return written ? kExitSuccess : kExitFailure;
 }
 
-int Get(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ConfigTree tree(FilePath(args[1]));
-    LineReporter reporter(err, args[1]);
+int Format(const Args& args, std::ostream& out, std::ostream& err) {
+    ConfigTree tree(FilePath(args[0]));
+    LineReporter reporter(err, args[0]);
     if (!ReadTree(tree, reporter)) {
-        return 2;
+        return kExitFailure;
+    }
+    return Written(WriteTree(tree, args[1], out, err));
+}
+
+int Get(const Args& args, std::ostream& out, std::ostream& err) {
+    ConfigTree tree(FilePath(args[0]));
+    LineReporter reporter(err, args[0]);
+    if (!ReadTree(tree, reporter)) {
+        return kExitFailure;
     }
     std::string value;
-    if (!tree.GetString(args[2], value)) {
-        return 1;
+    if (!tree.GetString(args[1], value)) {
+        return kExitFindings;
     }
     out << value << '\n';
-    return 0;
+    return kExitSuccess;
 }
 
 // Why the file could not hold the dotted key, or empty when it can: each
@@ -194,40 +201,41 @@ std::string KeyProblem(std::string_view key) {
     return {};
 }
 
-int Set(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-    const bool force = args.size() == 5 && args[1] == "--force";
+int Set(const Args& given, std::ostream& out, std::ostream& err) {
+    Args args = given;
+    const bool force = args.size() == 4 && args[0] == "--force";
     if (force) {
-        args.erase(args.begin() + 1);
+        args.erase(args.begin());
     }
-    if (args.size() != 4) {
+    if (args.size() != 3) {
         err << kHelp;
-        return 2;
+        return kExitFailure;
     }
-    ConfigTree tree(FilePath(args[1]));
-    LineReporter reporter(err, args[1]);
-    if (const std::string problem = KeyProblem(args[2]); !problem.empty()) {
-        reporter.Print("The key \"" + Excerpt(args[2]) + "\" cannot be set: " + problem);
-        return 2;
+    ConfigTree tree(FilePath(args[0]));
+    LineReporter reporter(err, args[0]);
+    if (const std::string problem = KeyProblem(args[1]); !problem.empty()) {
+        reporter.Print("The key \"" + Excerpt(args[1]) + "\" cannot be set: " + problem);
+        return kExitFailure;
     }
     if (!ReadTree(tree, reporter)) {
-        return 2;
+        return kExitFailure;
     }
     // Writing the file in place would drop what the reader could not place.
     if (tree.unreadLines > 0 && !force) {
         reporter.Print("not saved: " + CountedLines(tree.unreadLines) +
                        " could not be read (--force saves anyway)");
-        return 2;
+        return kExitFailure;
     }
-    tree.SetString(args[2], args[3]);
-    return WriteTree(tree, args[1], out, err) ? 0 : 2;
+    tree.SetString(args[1], args[2]);
+    return Written(WriteTree(tree, args[0], out, err));
 }
 
-int Template(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Template(const Args& args, std::ostream& out, std::ostream& err) {
     ConfigTree tree{std::string(kUnsavedPath)};
-    LineReporter reporter(err, args[1]);
+    LineReporter reporter(err, args[0]);
     tree.Read(false, reporter);
     BuildDefaultCar(tree);
-    return WriteTree(tree, args[1], out, err) ? 0 : 2;
+    return Written(WriteTree(tree, args[0], out, err));
 }
 
 // Loads a file as the editor does when it is named on its command line, and
@@ -242,64 +250,71 @@ ConfigTree* LoadAndStore(CarDocument& document, FormSet& forms, const std::strin
     return tree;
 }
 
-int Check(const std::vector<std::string>& args, std::ostream& out) {
-    int status = 0;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        LineReporter reporter(out, args[i]);
+int Check(const Args& args, std::ostream& out, std::ostream& /*err*/) {
+    int status = kExitSuccess;
+    for (const std::string& file : args) {
+        LineReporter reporter(out, file);
         FormSet forms;
         CarDocument document(reporter, forms);
-        if (LoadAndStore(document, forms, args[i]) == nullptr) {
-            status = 2;
+        if (LoadAndStore(document, forms, file) == nullptr) {
+            status = kExitFailure;
             continue;
         }
         reporter.PrintLines(SaveWarnings(forms.CheckValues()));
-        if (reporter.count > 0 && status == 0) {
-            status = 1;
+        if (reporter.count > 0 && status == kExitSuccess) {
+            status = kExitFindings;
         }
     }
     return status;
 }
 
-int Resave(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    LineReporter reporter(err, args[1]);
+int Resave(const Args& args, std::ostream& out, std::ostream& err) {
+    LineReporter reporter(err, args[0]);
     FormSet forms;
     CarDocument document(reporter, forms);
-    ConfigTree* tree = LoadAndStore(document, forms, args[1]);
+    ConfigTree* tree = LoadAndStore(document, forms, args[0]);
     if (tree == nullptr) {
-        return 2;
+        return kExitFailure;
     }
     // The warnings are shown and, as the user would, answered with Yes.
     reporter.PrintLines(SaveWarnings(forms.CheckValues()));
-    return WriteTree(*tree, args[2], out, err) ? 0 : 2;
+    return Written(WriteTree(*tree, args[1], out, err));
 }
 
-int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::optional<ReportRequest> request =
-        ParseReportArgs(std::vector<std::string>(args.begin() + 1, args.end()));
+int RunReport(const Args& args, std::ostream& out, std::ostream& err) {
+    const std::optional<ReportRequest> request = ParseReportArgs(args);
     if (!request) {
         err << kHelp;
-        return 2;
+        return kExitFailure;
     }
     LineReporter reporter(err, request->file);
     FormSet forms;
     CarDocument document(reporter, forms);
     if (LoadAndStore(document, forms, request->file) == nullptr) {
-        return 2;
+        return kExitFailure;
     }
     forms.Figures().Recalculate(forms);
     PrintReport(forms.Figures(), request->json, out);
-    return out ? 0 : 2;
+    return out ? kExitSuccess : kExitFailure;
 }
 
 struct Command {
     const char* name;
+    // How many arguments it takes after its name; the handler checks the
+    // options of those that take a range.
     std::size_t minArgs;
     std::size_t maxArgs;
+    int (*run)(const Args& args, std::ostream& out, std::ostream& err);
 };
 
 constexpr Command kCommands[] = {
-    {"format", 2, 2},   {"get", 2, 2},          {"set", 3, 4},
-    {"template", 1, 1}, {"check", 1, SIZE_MAX}, {"resave", 2, 2},
+    {"format", 2, 2, Format},
+    {"get", 2, 2, Get},
+    {"set", 3, 4, Set},
+    {"template", 1, 1, Template},
+    {"check", 1, SIZE_MAX, Check},
+    {"resave", 2, 2, Resave},
+    {"report", 1, 2, RunReport},
 };
 
 }  // namespace
@@ -307,44 +322,20 @@ constexpr Command kCommands[] = {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         out << kHelp;
-        return 0;
+        return kExitSuccess;
     }
     if (args.size() == 1 && args[0] == "--version") {
         out << "rigwright-cli " RIGWRIGHT_VERSION "\n";
-        return 0;
+        return kExitSuccess;
     }
-    // report checks its own arguments: FILE and an optional --json.
-    if (!args.empty() && args[0] == "report") {
-        return RunReport(args, out, err);
-    }
-    const Command* command = nullptr;
-    for (const Command& candidate : kCommands) {
-        if (!args.empty() && args[0] == candidate.name) {
-            command = &candidate;
+    for (const Command& command : kCommands) {
+        if (!args.empty() && args[0] == command.name && args.size() - 1 >= command.minArgs &&
+            args.size() - 1 <= command.maxArgs) {
+            return command.run(Args(args.begin() + 1, args.end()), out, err);
         }
     }
-    if (command == nullptr || args.size() - 1 < command->minArgs ||
-        args.size() - 1 > command->maxArgs) {
-        err << kHelp;
-        return 2;
-    }
-    const std::string& name = args[0];
-    if (name == "format") {
-        return Format(args, out, err);
-    }
-    if (name == "get") {
-        return Get(args, out, err);
-    }
-    if (name == "set") {
-        return Set(args, out, err);
-    }
-    if (name == "template") {
-        return Template(args, out, err);
-    }
-    if (name == "check") {
-        return Check(args, out);
-    }
-    return Resave(args, out, err);
+    err << kHelp;
+    return kExitFailure;
 }
 
 }  // namespace rw

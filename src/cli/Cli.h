@@ -6,8 +6,16 @@
 
 namespace rw {
 
-// Runs one rigwright-cli command; returns the exit status.
-// 0 success, 1 a missing key (get) or warnings (check), 2 usage or file errors.
+// The exit status of a command.
+enum ExitStatus : int {
+    kExitSuccess = 0,
+    // `get` found no such key; `check` reported something.
+    kExitFindings = 1,
+    // A usage error, or a file that could not be read, loaded or written.
+    kExitFailure = 2,
+};
+
+// Runs one rigwright-cli command; returns its ExitStatus.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace rw
