@@ -11,6 +11,9 @@ scripts/setup.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
+echo "== Formatting"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 echo "== Build and test"
 rm -rf build/release
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRIGWRIGHT_WERROR=ON >/dev/null

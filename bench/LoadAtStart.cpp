@@ -64,8 +64,7 @@ int main(int argc, char** argv) {
     }
     const auto end = std::chrono::steady_clock::now();
     std::printf("load %.1f ms, modified check %.3f ms, save as %.1f ms, open %d, messages %d\n",
-                ms(loaded - start).count(), checks[checks.size() / 2],
-                ms(end - saveStart).count(), window.Document().IsOpen() ? 1 : 0,
-                dialogs.messages);
+                ms(loaded - start).count(), checks[checks.size() / 2], ms(end - saveStart).count(),
+                window.Document().IsOpen() ? 1 : 0, dialogs.messages);
     return 0;
 }

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make clang libclang-rt-14-dev
+    cmake g++ make clang clang-format libclang-rt-14-dev git
     qt6-base-dev libgl-dev
     libgtest-dev googletest libbenchmark-dev libboost-dev
     locales xvfb xauth hyperfine time

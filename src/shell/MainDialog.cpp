@@ -1,12 +1,12 @@
 #include "shell/MainDialog.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -126,8 +126,7 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
     diskTimer.setSingleShot(true);
     diskTimer.setInterval(kDiskSettleMs);
     connect(&diskTimer, &QTimer::timeout, this, &MainDialog::OnDiskChange);
-    connect(&watcher, &QFileSystemWatcher::fileChanged, &diskTimer,
-            qOverload<>(&QTimer::start));
+    connect(&watcher, &QFileSystemWatcher::fileChanged, &diskTimer, qOverload<>(&QTimer::start));
     connect(&watcher, &QFileSystemWatcher::directoryChanged, &diskTimer,
             qOverload<>(&QTimer::start));
     connect(ui->reloadButton, &QPushButton::clicked, this, [this] {
@@ -171,11 +170,10 @@ void MainDialog::AddShortcuts() {
     }
     // Save is disabled for a new car; its key saves it under a name then.
     const QKeySequence saveKey(Qt::CTRL | Qt::Key_S);
-    connect(new QShortcut(saveKey, this), &QShortcut::activated, this, [this] {
-        (ui->saveButton->isEnabled() ? ui->saveButton : ui->saveAsButton)->click();
-    });
-    ui->saveButton->setToolTip(QStringLiteral("Save (%1)").arg(
-        saveKey.toString(QKeySequence::NativeText)));
+    connect(new QShortcut(saveKey, this), &QShortcut::activated, this,
+            [this] { (ui->saveButton->isEnabled() ? ui->saveButton : ui->saveAsButton)->click(); });
+    ui->saveButton->setToolTip(
+        QStringLiteral("Save (%1)").arg(saveKey.toString(QKeySequence::NativeText)));
     const std::pair<QKeySequence, int> tabKeys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
         {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
@@ -277,8 +275,8 @@ bool MainDialog::MayDiscardChanges() {
     if (!document.IsModified()) {
         return true;
     }
-    const std::string text = "Save changes to \"" + Excerpt(document.DisplayName()) +
-                             "\" before closing it?";
+    const std::string text =
+        "Save changes to \"" + Excerpt(document.DisplayName()) + "\" before closing it?";
     switch (dialogs.ShowMessage(text, kAppCaption, MessageIcon::Exclamation,
                                 MessageButtons::SaveDiscardCancel)) {
         case MessageAnswer::Save:
@@ -302,9 +300,9 @@ QString MainDialog::ShownName() const {
 
 void MainDialog::UpdateTitle() {
     const QString name = ShownName();
-    setWindowTitle(name.isEmpty() ? QString::fromLatin1(kAppCaption)
-                                  : name + QStringLiteral("[*] \u2013 ") +
-                                        QString::fromLatin1(kAppCaption));
+    setWindowTitle(name.isEmpty()
+                       ? QString::fromLatin1(kAppCaption)
+                       : name + QStringLiteral("[*] \u2013 ") + QString::fromLatin1(kAppCaption));
     QElapsedTimer clock;
     clock.start();
     setWindowModified(document.IsModified());
@@ -312,8 +310,8 @@ void MainDialog::UpdateTitle() {
     // wings takes a quarter of a second: there it waits for a pause in the
     // typing instead of following every key.
     const qint64 took = clock.elapsed();
-    titleTimer.setInterval(took < kInstantMs ? 0 : static_cast<int>(std::min<qint64>(
-                                                       took * 10, kMaxTitleDelayMs)));
+    titleTimer.setInterval(
+        took < kInstantMs ? 0 : static_cast<int>(std::min<qint64>(took * 10, kMaxTitleDelayMs)));
 }
 
 void MainDialog::WatchPageEdits() {
@@ -382,9 +380,9 @@ void MainDialog::OnDiskChange() {
         bool reloaded = false;
         RunDocumentOperation([&] { reloaded = document.Reload(); });
         if (reloaded) {
-            ShowDiskBar(BarKind::Notice,
-                        QStringLiteral("Reloaded \"%1\": it was changed by another program.")
-                            .arg(name));
+            ShowDiskBar(
+                BarKind::Notice,
+                QStringLiteral("Reloaded \"%1\": it was changed by another program.").arg(name));
             return;
         }
     }
@@ -403,8 +401,7 @@ void MainDialog::ShowDiskBar(BarKind kind, const QString& text) {
 
 void MainDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        document.IsFileBacked()) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && document.IsFileBacked()) {
         diskTimer.start();
     }
 }

@@ -28,9 +28,7 @@ public:
     SourceText() = default;
     explicit SourceText(std::string_view text);
 
-    std::string_view Text() const {
-        return {reinterpret_cast<const char*>(buffer.data()), size};
-    }
+    std::string_view Text() const { return {reinterpret_cast<const char*>(buffer.data()), size}; }
 
 private:
     friend bool ReadFile(const std::string& path, SourceText& content, FileStamp* stamp);

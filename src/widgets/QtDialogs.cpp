@@ -79,8 +79,7 @@ MessageAnswer QtDialogs::ShowMessage(const std::string& text, const std::string&
             box.setEscapeButton(QMessageBox::No);
             return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
         case MessageButtons::SaveDiscardCancel:
-            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard |
-                                   QMessageBox::Cancel);
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
             box.setDefaultButton(QMessageBox::Save);
             box.setEscapeButton(QMessageBox::Cancel);
             switch (box.exec()) {
