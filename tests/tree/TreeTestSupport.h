@@ -70,6 +70,17 @@ inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text, Reporter*
     return tree;
 }
 
+// The names of the folder's entries, sorted; none for a missing folder.
+inline std::vector<std::string> Entries(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // A folder of its own, removed with all it holds when the test ends.
 class TempDir {
 public:
@@ -87,15 +98,8 @@ public:
         std::filesystem::remove_all(path, error);
     }
     std::string File(std::string_view name) const { return path + "/" + std::string(name); }
-    // The names of the folder's entries, sorted.
     std::vector<std::string> Entries(std::string_view sub = "") const {
-        std::vector<std::string> names;
-        std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(File(sub), error)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
+        return test::Entries(File(sub));
     }
     std::string path;
 };
