@@ -7,7 +7,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 #include <fstream>
 #include <string>
 #include <string_view>

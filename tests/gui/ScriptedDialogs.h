@@ -17,18 +17,16 @@ public:
     struct Message {
         std::string text;
         std::string caption;
-        rw::MessageIcon icon;
         rw::MessageButtons buttons;
     };
     struct FileRequest {
         std::string title;
-        std::string filter;
         bool save;
     };
 
     rw::MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
-                                  rw::MessageIcon icon, rw::MessageButtons buttons) override {
-        messages.push_back({text, caption, icon, buttons});
+                                  rw::MessageIcon, rw::MessageButtons buttons) override {
+        messages.push_back({text, caption, buttons});
         if (buttons == rw::MessageButtons::Ok) {
             return rw::MessageAnswer::Ok;
         }
@@ -42,14 +40,14 @@ public:
     }
 
     std::optional<std::string> ChooseOpenFile(const std::string& title,
-                                              const std::string& filter) override {
-        return Choose({title, filter, false});
+                                              const std::string&) override {
+        return Choose({title, false});
     }
     // As Qt's dialog does, choosing an existing file asks before it is
     // replaced; No is taken as cancelling the dialog.
     std::optional<std::string> ChooseSaveFile(const std::string& title,
-                                              const std::string& filter) override {
-        std::optional<std::string> chosen = Choose({title, filter, true});
+                                              const std::string&) override {
+        std::optional<std::string> chosen = Choose({title, true});
         if (chosen && std::filesystem::exists(*chosen) &&
             ShowMessage(std::filesystem::path(*chosen).filename().string() +
                             " already exists.\nDo you want to replace it?",
