@@ -31,7 +31,7 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
     SetKeyTip(ui->gearCountEdit,
               KeyTip(GearboxForm::kGearCountKey, nullptr, GearboxForm::kGearCountKey));
     exchange.Push();
-    findChild<NumberField*>(QStringLiteral("gearCountEditSpin"))->SetValue(1);
+    findChild<NumberField*>(QStringLiteral("gearCountEditSpin"))->ShowValue(1);
     ApplyEnableRule(TakeReason::Action);
 
     // Typing and the spin button both change the text; a count on its way

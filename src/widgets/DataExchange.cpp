@@ -1,7 +1,6 @@
 #include "widgets/DataExchange.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,30 +76,6 @@ void SetTextOf(QPlainTextEdit* edit, const QString& text) {
     edit->setPlainText(text);
 }
 
-// Exclusive groups refuse to uncheck their checked button; a fill that
-// selects none of them must still be shown.
-void SetChecked(QAbstractButton* button, bool checked) {
-    if (button->isChecked() == checked) {
-        return;
-    }
-    if (checked) {
-        button->setChecked(true);
-        return;
-    }
-    QButtonGroup* group = button->group();
-    const bool groupExclusive = group && group->exclusive();
-    const bool autoExclusive = button->autoExclusive();
-    if (groupExclusive) {
-        group->setExclusive(false);
-    }
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-    button->setAutoExclusive(autoExclusive);
-    if (groupExclusive) {
-        group->setExclusive(true);
-    }
-}
-
 }  // namespace
 
 template <typename Number>
@@ -150,16 +125,10 @@ QWidget* DataExchange::WidgetBoundTo(const void* value) const {
 }
 
 void DataExchange::Push() {
-    // Every control is blocked for the whole push: checking one radio button
-    // unchecks its neighbours, which must not notify either.
     std::vector<QSignalBlocker> blockers;
-    blockers.reserve(bindings.size() * 2);
+    blockers.reserve(bindings.size());
     for (const Binding& binding : bindings) {
-        QWidget* widget = WidgetOf(binding);
-        blockers.emplace_back(widget);
-        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->group()) {
-            blockers.emplace_back(button->group());
-        }
+        blockers.emplace_back(WidgetOf(binding));
     }
     for (Binding& binding : bindings) {
         std::visit([](auto& bound) { PushOne(bound); }, binding);
@@ -194,7 +163,7 @@ void DataExchange::PushOne(TextBinding<Edit>& binding) {
 }
 
 void DataExchange::PushOne(CheckBinding& binding) {
-    SetChecked(binding.widget, *binding.value);
+    binding.widget->setChecked(*binding.value);
 }
 
 std::optional<BadField> DataExchange::TakeAll() {

@@ -48,7 +48,7 @@ public:
     void Bind(QLineEdit* edit, float* value);
     void Bind(QLineEdit* edit, std::string* value);
     void Bind(QPlainTextEdit* edit, std::string* value);
-    // A check box or radio button.
+    // A check box.
     void Bind(QAbstractButton* button, bool* value);
 
     // Members to controls, with the controls' change signals blocked.

@@ -47,14 +47,6 @@ void NumberField::SetBuddy(QLineEdit* edit) {
         // As tall as the field it steps, however the layout stretches the row.
         setFixedHeight(buddy->sizeHint().height());
         setEnabled(buddy->isEnabled());
-        // The range may have been set before the buddy came.
-        SetRange(minimum, maximum, step);
-    }
-}
-
-void NumberField::SetRange(double min, double max, double stepSize) {
-    if (ApplyRange(min, max, stepSize)) {
-        SetPosition(GetValue());
     }
 }
 
@@ -69,18 +61,7 @@ void NumberField::ShowValue(double value) {
     if (buddy) {
         // Whether the field holds an integer is known once the page bound it.
         wholeNumbers = buddy->property(DataExchange::kIntegerProperty).toBool();
-        buddy->setText(QString::fromStdString(DisplayText(value)));
-    }
-}
-
-void NumberField::SetValue(double value) {
-    ShowValue(value);
-    SetPosition(value);
-}
-
-void NumberField::SetPosition(double value) {
-    if (std::optional<std::int32_t> newPosition = PositionFor(value)) {
-        position = *newPosition;
+        buddy->setText(QString::fromStdString(FormatValue(value)));
     }
 }
 
@@ -89,8 +70,6 @@ void NumberField::OnDeltaPos(int delta) {
         return;
     }
     ShowValue(Stepped(GetValue(), delta));
-    // The spin button moves its own position along, within its range.
-    position = std::clamp(position + delta, 0, positionCount);
 }
 
 bool NumberField::eventFilter(QObject* watched, QEvent* event) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 
 #include "widgets/NumberFieldRules.h"
 
@@ -23,17 +22,12 @@ public:
     void SetBuddy(QLineEdit* edit);
     QLineEdit* Buddy() const { return buddy; }
 
-    void SetRange(double min, double max, double stepSize);
     // The buddy's number as atof would read it; 0 without a buddy.
     double GetValue() const;
     void ShowValue(double value);
-    void SetValue(double value);
-    void SetPosition(double value);
     // One arrow press of `delta` steps.
     void OnDeltaPos(int delta);
 
-    // The spin button's own position, a display aid only.
-    std::int32_t Position() const { return position; }
     QToolButton* UpButton() const { return upButton; }
     QToolButton* DownButton() const { return downButton; }
 
@@ -44,7 +38,6 @@ private:
     QLineEdit* buddy = nullptr;
     QToolButton* upButton;
     QToolButton* downButton;
-    std::int32_t position = 0;
 };
 
 // Puts a number field right of `edit`, in the layout cell the edit had, and
