@@ -15,7 +15,8 @@
 
 namespace rw::test {
 
-// Host and pages write to one log so that tests see the order across both.
+// Host and pages write the calls whose order matters to one log: the
+// dialogs, the questions, the stores and the hand-over to another program.
 using EventLog = std::vector<std::string>;
 
 // Pops the next scripted answer; one nobody scripted fails the test.
@@ -30,15 +31,12 @@ T Next(std::deque<T>& answers, const std::string& what) {
     return answer;
 }
 
-// Records every call in the log and answers dialogs and questions from queues.
+// Answers dialogs and questions from queues and keeps what it was shown.
 class ScriptedHost : public DocumentHost {
 public:
     explicit ScriptedHost(EventLog& log) : log(log) {}
 
-    void Show(const Report& report) override {
-        log.push_back("show:" + report.text);
-        reports.push_back(report);
-    }
+    void Show(const Report& report) override { reports.push_back(report); }
     std::optional<std::string> ChooseOpenFile(const std::string& title,
                                               const std::string& filter) override {
         log.push_back("open:" + title + "|" + filter);
@@ -55,15 +53,8 @@ public:
         return Next(answers, "question: " + question.text);
     }
     void OpenWithDefaultApp(const std::string& path) override { log.push_back("openapp:" + path); }
-    void SetControlStates(const ControlStates& states) override {
-        log.push_back(std::string("states:") + (states.saveUndoNotepad ? "1" : "0") +
-                      (states.saveAsAndTabs ? "1" : "0"));
-        controls = states;
-    }
-    void SetCarPathText(const std::string& text) override {
-        log.push_back("carpath:" + text);
-        carPathText = text;
-    }
+    void SetControlStates(const ControlStates& states) override { controls = states; }
+    void SetCarPathText(const std::string& text) override { carPathText = text; }
 
     EventLog& log;
     std::deque<std::optional<std::string>> files;
@@ -82,16 +73,14 @@ inline SaveCheckValues CleanCheckValues() {
     return values;
 }
 
-// Records the protocol calls; a fill also notes the tree's car.name, so that
-// tests can tell which tree the pages were filled from.
 class RecordingPages : public PageProtocol {
 public:
     explicit RecordingPages(EventLog& log) : log(log) {}
 
-    void FillFromTree(PageId page, const ConfigTree& tree) override {
-        std::string name;
-        tree.GetString("car.name", name);
-        log.push_back(std::string("fill:") + PageTabLabel(page) + "=" + name);
+    // Notes the tree's car.name, so that tests can tell which tree the pages
+    // were filled from.
+    void FillFromTree(PageId, const ConfigTree& tree) override {
+        tree.GetString("car.name", filled.emplace_back());
     }
     void StoreToTree(PageId page, ConfigTree& tree) override {
         log.push_back(std::string("store:") + PageTabLabel(page));
@@ -99,9 +88,11 @@ public:
             onStore(tree);
         }
     }
+    // A refresh enables or disables the fields before it fills the pages, so
+    // `filled` holds the fills of the last refresh only.
     void EnableFields(bool enabled) override {
-        log.push_back(enabled ? "enable:1" : "enable:0");
         fieldsEnabled = enabled;
+        filled.clear();
     }
     SaveCheckValues CheckValues() const override { return checkValues; }
     void ResetAll() override { ++resets; }
@@ -114,6 +105,7 @@ public:
     SaveCheckValues checkValues = CleanCheckValues();
     std::function<void(ConfigTree&)> onStore;
     std::optional<bool> fieldsEnabled;
+    std::vector<std::string> filled;
 };
 
 }  // namespace rw::test

@@ -4,6 +4,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "DocumentDoubles.h"
 #include "document/SaveCheck.h"
@@ -37,72 +38,60 @@ std::string Rest(int i) {
            ", the rest_length is outside the size of the spring bounds.\n";
 }
 
-float Above(float x) {
-    return std::nextafter(x, std::numeric_limits<float>::infinity());
-}
-float Below(float x) {
-    return std::nextafter(x, -std::numeric_limits<float>::infinity());
-}
-
 // Sets one suspension's min, max and rest lengths.
 std::function<void(Values&)> Susp(int i, Values::Suspension lengths) {
     return [=](Values& v) { v.suspensions[static_cast<std::size_t>(i)] = lengths; };
 }
 
-struct Case {
-    const char* name;
-    std::function<void(Values&)> change;
-    std::string expected;
-};
-
+// Each check failing alone, one past its bound where the bound is a number;
+// then every bound met exactly, which warns of nothing.
 TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
     const float tiny = std::numeric_limits<float>::denorm_min();
-    const Case cases[] = {
-        {"clean", [](Values&) {}, ""},
+    const std::tuple<const char*, std::function<void(Values&)>, std::string> cases[] = {
         {"stall above idle", [](Values& v) { v.stallRpm = v.idleRpm + 1; }, kStallIdle},
-        {"stall equal idle", [](Values& v) { v.stallRpm = v.idleRpm; }, ""},
         {"stall above max", [](Values& v) { v.idleRpm = 9000, v.stallRpm = 8000, v.maxRpm = 7999; },
          std::string(kStallMax) + kIdleMax},
-        {"idle above max", [](Values& v) { v.idleRpm = v.maxRpm + 1; }, std::string(kIdleMax)},
-        {"negative rpms compare signed",
-         [](Values& v) {
-             v.maxRpm = -1, v.idleRpm = -5, v.stallRpm = -10, v.startRpm = -2, v.autoclutchRpm = -3;
-         },
-         ""},
+        {"idle above max", [](Values& v) { v.idleRpm = v.maxRpm + 1; }, kIdleMax},
         {"autoclutch above max", [](Values& v) { v.autoclutchRpm = v.maxRpm + 1; }, kAutoclutchMax},
-        {"autoclutch equal max", [](Values& v) { v.autoclutchRpm = v.maxRpm; }, ""},
         {"start above max", [](Values& v) { v.startRpm = v.maxRpm + 1; }, kStartMax},
         {"shift up below down", [](Values& v) { v.shiftUpRpm = v.shiftDownRpm - 1; }, kShift},
-        {"shift up equal down", [](Values& v) { v.shiftUpRpm = v.shiftDownRpm; }, ""},
         {"no curve", [](Values& v) { v.curveTorque.clear(); }, kCurve},
-        {"curve of one blank", [](Values& v) { v.curveTorque = " "; }, ""},
         {"no id", [](Values& v) { v.id.clear(); }, kId},
         {"null id", [](Values& v) { v.id = "<null>"; }, kId},
-        {"null id other case", [](Values& v) { v.id = "<NULL>"; }, ""},
         {"no version", [](Values& v) { v.version.clear(); }, kVersion},
         {"null version", [](Values& v) { v.version = "<null>"; }, kVersion},
         {"braking below zero", [tiny](Values& v) { v.brakingCoeff = -tiny; }, kBraking},
-        {"braking zero", [](Values& v) { v.brakingCoeff = 0.0f; }, ""},
-        {"braking minus zero", [](Values& v) { v.brakingCoeff = -0.0f; }, ""},
         {"diff zero", [](Values& v) { v.differentialRatio = 0.0f; }, kDiff},
         {"diff minus zero", [](Values& v) { v.differentialRatio = -0.0f; }, kDiff},
-        {"diff tiny", [tiny](Values& v) { v.differentialRatio = tiny; }, ""},
         {"reverse positive", [tiny](Values& v) { v.reverseRatio = tiny; }, kReverse},
-        {"reverse zero", [](Values& v) { v.reverseRatio = 0.0f; }, ""},
         {"min above max", Susp(2, {0.3f, 0.2f, 0.25f}), MinMax(2) + Rest(2)},
-        {"min just above max", Susp(1, {Above(0.2f), 0.2f, 0.2f}), MinMax(1) + Rest(1)},
+        {"min just above max", Susp(1, {std::nextafter(0.2f, 1.0f), 0.2f, 0.2f}),
+         MinMax(1) + Rest(1)},
         {"rest above max", Susp(0, {0.2f, 0.25f, 0.3f}), Rest(0)},
-        {"rest just above max", Susp(3, {0.1f, 0.3f, Above(0.3f)}), Rest(3)},
-        {"rest just below min", Susp(3, {0.1f, 0.3f, Below(0.1f)}), Rest(3)},
-        {"rest on min", Susp(0, {0.1f, 0.3f, 0.1f}), ""},
-        {"rest on max", Susp(0, {0.1f, 0.3f, 0.3f}), ""},
-        {"all equal", Susp(0, {0.2f, 0.2f, 0.2f}), ""},
+        {"rest just above max", Susp(3, {0.1f, 0.3f, std::nextafter(0.3f, 1.0f)}), Rest(3)},
+        {"rest just below min", Susp(3, {0.1f, 0.3f, std::nextafter(0.1f, 0.0f)}), Rest(3)},
+        // "<NULL>" is a name, not the null mark; rest on min, on max, all equal.
+        {"every bound met",
+         [tiny](Values& v) {
+             v.stallRpm = v.idleRpm = v.startRpm = v.autoclutchRpm = v.maxRpm;
+             v.shiftUpRpm = v.shiftDownRpm;
+             v.curveTorque = " ", v.id = "<NULL>", v.brakingCoeff = 0.0f;
+             v.differentialRatio = tiny, v.reverseRatio = 0.0f;
+             v.suspensions = {{{0.1f, 0.3f, 0.1f}, {0.1f, 0.3f, 0.3f}, {0.2f, 0.2f, 0.2f}}};
+         },
+         ""},
+        {"negative speeds compare signed",
+         [](Values& v) {
+             v.maxRpm = 1, v.idleRpm = 0, v.stallRpm = -10, v.startRpm = -2;
+             v.autoclutchRpm = -3, v.shiftDownRpm = -1, v.brakingCoeff = -0.0f;
+         },
+         ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, change, expected] : cases) {
+        SCOPED_TRACE(name);
         Values values = test::CleanCheckValues();
-        c.change(values);
-        EXPECT_EQ(SaveWarnings(values), c.expected);
+        change(values);
+        EXPECT_EQ(SaveWarnings(values), expected);
     }
 }
 
@@ -119,11 +108,8 @@ TEST(SaveWarningsTest, EveryCheckFailingListsTheLinesInOrder) {
 }
 
 TEST(SaveWarningMessageTest, WrapsTheLines) {
-    EXPECT_EQ(SaveWarningMessage(std::string(kCurve) + kId),
-              "The following warnings occurred:\n\n"
-              "You have not specified a torque curve (.crv) file for the engine.\n"
-              "This car has no ID. It will not load in Tavix without one.\n"
-              "\n\nDo you still want to save?\n");
+    EXPECT_EQ(SaveWarningMessage("One.\nTwo.\n"),
+              "The following warnings occurred:\n\nOne.\nTwo.\n\n\nDo you still want to save?\n");
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ std::string State(const AeroForm& form) {
     for (const Wing& wing : form.wings) {
         text += wing.name + " ";
     }
-    text += "| " + FormatInt(form.selected) + " " + form.edit.name + " " + ShortestFloat(form.edit.angle);
+    text += "| " + FormatInt(form.selected) + " " + form.edit.name + " " +
+            ShortestFloat(form.edit.angle);
     const auto enables = form.Enables();
     return text + " " + (enables.wingFields ? "f" : "") + (enables.deleteWing ? "d" : "") +
            (enables.addWing ? "a" : "");

@@ -86,20 +86,11 @@ TEST(EngineForm, StarterAndAutomaticShiftingRules) {
                       starter && stalled ? "1" : "0");
             EXPECT_EQ(form.startStalled, stalled);
             const auto e = form.Enables();
-            EXPECT_EQ(std::tuple(e.starterTorque, e.startStalled), std::tuple(starter, starter));
-            EXPECT_EQ(std::tuple(e.shiftUpRpm, e.shiftDownRpm, e.clutchTime, e.declutchTime),
-                      std::tuple(stalled, stalled, stalled, stalled));
+            EXPECT_EQ(std::tuple(e.starterTorque, e.startStalled, e.shiftUpRpm, e.shiftDownRpm,
+                                 e.clutchTime, e.declutchTime),
+                      std::tuple(starter, starter, stalled, stalled, stalled, stalled));
         }
     }
-}
-
-TEST(EngineForm, FillClearsWhatTheNextCarLacks) {
-    EngineForm form;
-    form.FillFromTree(
-        TreeOfPairs("engine.starter=1 engine.curve_torque=v.crv engine.max_rpm=7000"));
-    form.FillFromTree(TreeOfPairs("engine.shifting.automatic=0"));
-    EXPECT_EQ(std::tuple(form.starterMotor, form.curveTorque, form.maxRpm),
-              std::tuple(false, "", 0));
 }
 
 TEST(FileNameOnly, DropsTheFolderOfEitherSeparator) {

@@ -18,33 +18,17 @@ ConfigTree SampleCar() {
     return tree;
 }
 
-TEST(FormSetOrders, FillThenStoreLeavesAWrittenCarByteForByte) {
+// A written car survives a fill and store byte for byte. Misc stores the
+// Ackermann value at the first wheel the Wheels form steers now, before that
+// form is stored; into an empty tree the blocks come in store order.
+TEST(FormSet, ASampleCarRoundTripsAndStoresInStoreOrder) {
     ConfigTree tree = SampleCar();
     const std::string before = tree.ToText();
     FormSet forms;
     forms.FillAll(tree);
     forms.StoreAll(tree);
     EXPECT_EQ(tree.ToText(), before);
-}
 
-TEST(FormSetOrders, StoreIntoAnEmptyTreeBuildsTheBlocksInStoreOrder) {
-    FormSet forms;
-    ConfigTree tree = test::TreeOf("");
-    forms.StoreAll(tree);
-    std::vector<std::string> names;
-    for (const auto& child : tree.root->children) {
-        names.push_back(child->name);
-    }
-    // Suspension stores before Misc, and Misc before Wheels.
-    EXPECT_EQ(names, (std::vector<std::string>{"car", "body", "engine", "gearbox", "differential",
-                                               "clutch", "susp0", "susp1", "susp2", "susp3",
-                                               "antirollbar", "steer", "wheel0", "wheel1", "wheel2",
-                                               "wheel3", "handbrakes", "aero"}));
-}
-
-TEST(FormSetLinks, AckermannFollowsTheWheelsFormsUnsavedSteeringFlags) {
-    FormSet forms;
-    forms.FillAll(SampleCar());
     ASSERT_TRUE(forms.Wheels().IsSteering(0));
     // Steer the rear wheels instead, without storing the Wheels form first.
     WheelsForm& wheels = forms.Wheels();
@@ -59,9 +43,18 @@ TEST(FormSetLinks, AckermannFollowsTheWheelsFormsUnsavedSteeringFlags) {
     EXPECT_EQ(test::ValueAt(stored, "wheel0.ackerman"), "<missing>");
     EXPECT_EQ(test::ValueAt(stored, "wheel2.ackerman"), "1.1");
     EXPECT_EQ(test::ValueAt(stored, "wheel2.steering"), "1");
+    std::vector<std::string> names;
+    for (const auto& child : stored.root->children) {
+        names.push_back(child->name);
+    }
+    // Suspension stores before Misc, Misc (wheel2's Ackermann) before Wheels.
+    EXPECT_EQ(names, (std::vector<std::string>{"car", "body", "engine", "gearbox", "differential",
+                                               "clutch", "susp0", "susp1", "susp2", "susp3",
+                                               "antirollbar", "steer", "wheel2", "wheel0", "wheel1",
+                                               "wheel3", "handbrakes", "aero"}));
 }
 
-TEST(FormSetLinks, CheckValuesComeFromTheFormsAsStored) {
+TEST(FormSet, CheckValuesComeFromTheFormsAsStored) {
     ConfigTree tree = test::TreeOf(
         "car\n{\nid=<null>\nversion=1\n}\n"
         "engine\n{\nmax_rpm=7000\nidle_rpm=800\nstall_rpm=900\nstart_rpm=1000\n"
@@ -79,16 +72,13 @@ TEST(FormSetLinks, CheckValuesComeFromTheFormsAsStored) {
     forms.StoreAll(tree);
 
     const SaveCheckValues v = forms.CheckValues();
+    const auto& s = v.suspensions;
     EXPECT_EQ(std::tuple(v.maxRpm, v.idleRpm, v.stallRpm, v.startRpm, v.autoclutchRpm, v.shiftUpRpm,
-                         v.shiftDownRpm),
-              std::tuple(7000, 800, 900, 1000, 1500, 5000, 6000));
-    EXPECT_EQ(std::tuple(v.curveTorque, v.brakingCoeff, v.id, v.version, v.differentialRatio),
-              std::tuple("t.crv", -0.5f, "<null>", "1", 3.5f));
-    EXPECT_EQ(v.reverseRatio, -2.5f);
-    EXPECT_EQ(v.suspensions[0].restLength, 0.5f);
-    EXPECT_EQ(std::tuple(v.suspensions[2].minLength, v.suspensions[2].maxLength,
-                         v.suspensions[2].restLength),
-              std::tuple(0.3f, 0.2f, 0.25f));
+                         v.shiftDownRpm, v.curveTorque, v.brakingCoeff, v.id, v.version,
+                         v.differentialRatio, v.reverseRatio, s[0].restLength, s[2].minLength,
+                         s[2].maxLength, s[2].restLength),
+              std::tuple(7000, 800, 900, 1000, 1500, 5000, 6000, "t.crv", -0.5f, "<null>", "1",
+                         3.5f, -2.5f, 0.5f, 0.3f, 0.2f, 0.25f));
     // A positive ratio typed into the reverse row is what the warning sees.
     forms.Gearbox().reverseRatio = 0.5f;
     forms.StoreAll(tree);

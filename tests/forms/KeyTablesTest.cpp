@@ -13,36 +13,30 @@ namespace {
 
 using KeyList = std::vector<std::pair<std::string, KeyKind>>;
 
-template <typename Values>
-KeyList KeysOf(KeyTable<Values> table, const std::string& prefix = "", KeyList keys = {}) {
-    for (const Key<Values>& key : table) {
-        keys.emplace_back(prefix + key.path, key.Kind());
-    }
-    return keys;
-}
-
-template <typename Form>
-KeyList FieldsOf(const char* block) {
-    KeyList keys;
-    for (int i = 0; i < kWheelCount; ++i) {
-        for (const auto& field : Form::Fields()) {
-            if (field.Stored()) {
-                keys.emplace_back(NumberedPrefix(block, i) + field.key.path, field.key.Kind());
+// The keys of a table, or a selection page's stored fields, below a prefix.
+template <typename Table>
+KeyList KeysOf(Table table, const std::string& prefix = "", KeyList keys = {}) {
+    for (const auto& row : table) {
+        if constexpr (requires { row.Stored(); }) {
+            if (row.Stored()) {
+                keys.emplace_back(prefix + row.key.path, row.key.Kind());
             }
+        } else {
+            keys.emplace_back(prefix + row.path, row.Kind());
         }
     }
     return keys;
 }
 
-// Each wheel's model and brake model, as the wheel blocks hold them.
-KeyList WheelModelKeys() {
-    KeyList keys;
+// The keys below each wheel's entry of a numbered block.
+KeyList PerWheel(const char* block, const KeyList& keys) {
+    KeyList all;
     for (int i = 0; i < kWheelCount; ++i) {
-        for (const char* key : {"model.file", "model_brake.file"}) {
-            keys.emplace_back(NumberedPrefix("wheel", i) + key, KeyKind::Text);
+        for (const auto& [path, kind] : keys) {
+            all.emplace_back(NumberedPrefix(block, i) + path, kind);
         }
     }
-    return keys;
+    return all;
 }
 
 // A distinct value per key that the key's kind writes back as it reads.
@@ -65,7 +59,8 @@ void CollectPaths(const TreeNode& node, const std::string& path, std::vector<std
 }
 
 // Every key of every form's table comes back with its value, and a store
-// into an empty tree writes the keys in the table's order.
+// into an empty tree writes the keys in the table's order. A fill from a car
+// without the keys keeps none of them: Undo All refills without a reset.
 TEST(KeyTables, EveryKeyRoundTripsInStoreOrder) {
     const std::pair<PageId, KeyList> cases[] = {
         {PageId::General, KeysOf(GeneralForm::Keys())},
@@ -77,9 +72,10 @@ TEST(KeyTables, EveryKeyRoundTripsInStoreOrder) {
         {PageId::CarModels, KeysOf(CarModelsForm::Keys())},
         {PageId::Sounds, KeysOf(SoundsForm::Keys())},
         {PageId::OtherModels, KeysOf(OtherModelsForm::Keys())},
-        {PageId::Wheels, FieldsOf<WheelsForm>("wheel")},
-        {PageId::Suspension, FieldsOf<SuspensionForm>("susp")},
-        {PageId::WheelModels, WheelModelKeys()},
+        {PageId::Wheels, PerWheel("wheel", KeysOf(WheelsForm::Fields()))},
+        {PageId::Suspension, PerWheel("susp", KeysOf(SuspensionForm::Fields()))},
+        {PageId::WheelModels,
+         PerWheel("wheel", {{"model.file", KeyKind::Text}, {"model_brake.file", KeyKind::Text}})},
         {PageId::Gearbox,
          KeysOf(GearboxForm::GearKeys(), "gearbox.gear0.", {{"gearbox.gears", KeyKind::Integer}})},
         {PageId::Aero,
@@ -106,6 +102,13 @@ TEST(KeyTables, EveryKeyRoundTripsInStoreOrder) {
             return std::find(paths.begin(), paths.end(), path) == paths.end();
         });
         EXPECT_EQ(order, paths);
+
+        forms.FillFromTree(page, test::TreeOf(""));
+        ConfigTree cleared = test::TreeOf("");
+        forms.StoreToTree(page, cleared);
+        for (const auto& [path, value] : keys) {
+            EXPECT_NE(test::ValueAt(cleared, path), value) << path;
+        }
     }
 }
 
@@ -118,27 +121,28 @@ constexpr std::string_view kFourWheels =
     "wheel3\n{\nmass=12\nradius=0.31\ncamber=0\nsteering=0\n}\n"
     "handbrakes\n{\nwheels=2 3\n}\n";
 
+// A mixed field shows 0 and stays as it was until that very field is applied.
 TEST(SelectionForms, ShownValueIsSharedOrZeroWhereTheSelectionDiffers) {
-    struct Case {
-        std::uint32_t mask;
-        std::int32_t mass;
-        float radius, camber;
-        bool steering, handbrake;
-    };
-    const Case cases[] = {
+    // The mask, then mass, radius, camber, steering and handbrake as shown.
+    const std::tuple<std::uint32_t, std::int32_t, float, float, bool, bool> cases[] = {
         {0x0, 0, 0.0f, 0.0f, false, false},  {0x1, 10, 0.31f, -1.5f, true, false},
         {0x3, 10, 0.0f, -1.5f, true, false}, {0x5, 0, 0.31f, 0.0f, false, false},
         {0xC, 12, 0.31f, 0.0f, false, true}, {0xF, 0, 0.0f, 0.0f, false, false},
     };
     WheelsForm form;
     form.FillFromTree(test::TreeOf(kFourWheels));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.mask);
-        form.SetSelection(c.mask);
-        EXPECT_EQ(std::tuple(form.shown.mass, form.shown.radius, form.shown.camber,
-                             form.shown.steering, form.shown.handbrake),
-                  std::tuple(c.mass, c.radius, c.camber, c.steering, c.handbrake));
+    for (const auto& [mask, mass, radius, camber, steering, handbrake] : cases) {
+        SCOPED_TRACE(mask);
+        form.SetSelection(mask);
+        const WheelValues& w = form.shown;
+        EXPECT_EQ(std::tuple(w.mass, w.radius, w.camber, w.steering, w.handbrake),
+                  std::tuple(mass, radius, camber, steering, handbrake));
     }
+    form.SetSelection(0x3);
+    form.shown.mass = 11;
+    form.ApplyField(test::FieldIndex(WheelsForm::Fields(), "mass"));
+    EXPECT_EQ(std::tuple(form.wheels[1].radius, form.wheels[1].mass, form.wheels[2].mass),
+              std::tuple(0.33f, 11, 12));
     // A refill shows the new car for the selection kept from before.
     form.SetSelection(0x4);
     form.FillFromTree(test::TreeOf("wheel2\n{\nmass=99\n}\n"));
@@ -146,18 +150,8 @@ TEST(SelectionForms, ShownValueIsSharedOrZeroWhereTheSelectionDiffers) {
     EXPECT_EQ(form.shown.mass, 99);
 }
 
-// A mixed field shows 0 and stays as it was until that very field is applied;
-// every field copies into its own member of the selected entries only.
+// Every field copies into its own member of the selected entries only.
 TEST(SelectionForms, ApplyCopiesOneFieldIntoTheSelectedEntries) {
-    WheelsForm form;
-    form.FillFromTree(test::TreeOf(kFourWheels));
-    form.SetSelection(0x3);
-    form.shown.mass = 11;
-    form.ApplyField(test::FieldIndex(WheelsForm::Fields(), "mass"));
-    EXPECT_EQ(form.wheels[1].radius, 0.33f);
-    EXPECT_EQ(form.wheels[1].mass, 11);
-    EXPECT_EQ(form.wheels[2].mass, 12);
-
     for (std::size_t i = 0; i < SuspensionForm::Fields().size(); ++i) {
         const auto& field = SuspensionForm::Fields()[i];
         SCOPED_TRACE(field.key.path);
@@ -180,27 +174,24 @@ TEST(SelectionForms, EnablesFollowSelectionSteeringAndHandbrake) {
     const std::size_t mass = test::FieldIndex(WheelsForm::Fields(), "mass");
     const std::size_t lock = test::FieldIndex(WheelsForm::Fields(), "lock");
     const std::size_t torque = test::FieldIndex(WheelsForm::Fields(), "max_handbrake_torque");
-    struct Case {
-        std::uint32_t mask;
-        bool steering, handbrake, fields, lock, torque;
-    };
-    const Case cases[] = {
+    // Mask, steering and handbrake shown; mass (any field), lock, torque enabled.
+    const std::tuple<std::uint32_t, bool, bool, bool, bool, bool> cases[] = {
         {0x0, true, true, false, false, false}, {0x1, false, false, true, false, false},
         {0x1, true, false, true, true, false},  {0x2, false, true, true, false, true},
         {0xF, true, true, true, true, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.mask);
+    for (const auto& [mask, steering, handbrake, fields, locks, torques] : cases) {
+        SCOPED_TRACE(mask);
         WheelsForm form;
-        form.selection = c.mask;
-        form.shown.steering = c.steering;
-        form.shown.handbrake = c.handbrake;
+        form.selection = mask;
+        form.shown.steering = steering;
+        form.shown.handbrake = handbrake;
         EXPECT_EQ(
             std::tuple(form.FieldEnabled(mass), form.FieldEnabled(lock), form.FieldEnabled(torque)),
-            std::tuple(c.fields, c.lock, c.torque));
+            std::tuple(fields, locks, torques));
         SuspensionForm susp;
-        susp.selection = c.mask;
-        EXPECT_EQ(susp.FieldEnabled(0), c.fields);
+        susp.selection = mask;
+        EXPECT_EQ(susp.FieldEnabled(0), fields);
     }
 }
 
