@@ -19,15 +19,8 @@
 
 #include "CarText.h"
 #include "tree/ConfigTree.h"
-#include "tree/Reporter.h"
 
 namespace {
-
-class SilentReporter : public rw::Reporter {
-public:
-    void Show(const rw::Report&) override { ++count; }
-    int count = 0;
-};
 
 struct Files {
     std::string folder;
@@ -75,10 +68,9 @@ bool Generate(const std::vector<int>& sizes) {
 void Read(benchmark::State& state) {
     const int megabytes = static_cast<int>(state.range(0));
     const std::string& path = TheFiles().car[megabytes];
-    SilentReporter reporter;
     for (auto _ : state) {
         auto tree = std::make_unique<rw::ConfigTree>(path);
-        if (tree->Read(true, reporter) != rw::ReadResult::Success) {
+        if (tree->Read()) {
             state.SkipWithError("read failed");
             break;
         }
@@ -110,12 +102,11 @@ void ReadInfo(benchmark::State& state) {
 // Save replaces the file atomically and flushes it to the disk.
 void Save(benchmark::State& state) {
     const int megabytes = static_cast<int>(state.range(0));
-    SilentReporter reporter;
     rw::ConfigTree tree(TheFiles().car[megabytes]);
-    tree.Read(false, reporter);
+    tree.Read();
     tree.savePath = TheFiles().folder + "/saved.ini";
     for (auto _ : state) {
-        if (!tree.Save(reporter)) {
+        if (tree.Save()) {
             state.SkipWithError("save failed");
             break;
         }
@@ -127,9 +118,8 @@ void Save(benchmark::State& state) {
 // The formatting part of Save alone.
 void ToText(benchmark::State& state) {
     const int megabytes = static_cast<int>(state.range(0));
-    SilentReporter reporter;
     rw::ConfigTree tree(TheFiles().car[megabytes]);
-    tree.Read(false, reporter);
+    tree.Read();
     for (auto _ : state) {
         std::string text = tree.ToText();
         benchmark::DoNotOptimize(text.data());

@@ -1,11 +1,11 @@
 #include "cli/Cli.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 
 #include "cli/CarReport.h"
 #include "document/CarDocument.h"
+#include "document/TreeReports.h"
 #include "forms/FormSet.h"
 #include "tree/ConfigTree.h"
 
@@ -95,7 +95,7 @@ public:
     }
     bool AskYesNo(const Report&, DefaultAnswer) override { return false; }
     void OpenWithDefaultApp(const std::string&) override {}
-    void SetControlStates(const ControlStates&) override {}
+    void ShowState(const DocumentState&) override {}
     void SetCarPathText(const std::string&) override {}
 
     std::ostream& stream;
@@ -103,18 +103,9 @@ public:
     int count = 0;
 };
 
-// "null" and "Unsaved" are special read paths of a tree; a file given by
-// that name on the command line is meant as a file in the current folder.
-std::string FilePath(const std::string& argument) {
-    if (argument == kNullPath || argument == kUnsavedPath) {
-        return "./" + argument;
-    }
-    return argument;
-}
-
 // Reads a file as the editor's Load does; false when it could not be read.
 bool ReadTree(ConfigTree& tree, Reporter& reporter) {
-    return tree.Read(true, reporter) == ReadResult::Success;
+    return ReadReported(tree, true, reporter);
 }
 
 // Writes the tree to OUT ("-" for standard output, whose failure main()
@@ -122,19 +113,19 @@ bool ReadTree(ConfigTree& tree, Reporter& reporter) {
 bool WriteTree(ConfigTree& tree, const std::string& outArgument, std::ostream& out,
                std::ostream& err) {
     if (outArgument == "-") {
-        const bool written = tree.WriteText([&out](std::string_view data) {
+        const std::error_code error = tree.WriteText([&out](std::string_view data) {
             out.write(data.data(), static_cast<std::streamsize>(data.size()));
             return static_cast<bool>(out);
         });
-        if (!written && out) {
-            LineReporter(err, outArgument).Print(FileErrorReason(errno, true));
+        if (error && out) {
+            LineReporter(err, outArgument).Print(FileErrorReason(error, true));
         }
         out.flush();
-        return written && out;
+        return !error && out;
     }
     LineReporter reporter(err, outArgument);
-    tree.savePath = FilePath(outArgument);
-    return tree.Save(reporter);
+    tree.savePath = outArgument;
+    return SaveReported(tree, reporter);
 }
 
 // A command's arguments after its name.
@@ -145,7 +136,7 @@ int Written(bool written) {
 }
 
 int Format(const Args& args, std::ostream& out, std::ostream& err) {
-    ConfigTree tree(FilePath(args[0]));
+    ConfigTree tree(args[0]);
     LineReporter reporter(err, args[0]);
     if (!ReadTree(tree, reporter)) {
         return kExitFailure;
@@ -154,7 +145,7 @@ int Format(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 int Get(const Args& args, std::ostream& out, std::ostream& err) {
-    ConfigTree tree(FilePath(args[0]));
+    ConfigTree tree(args[0]);
     LineReporter reporter(err, args[0]);
     if (!ReadTree(tree, reporter)) {
         return kExitFailure;
@@ -211,7 +202,7 @@ int Set(const Args& given, std::ostream& out, std::ostream& err) {
         err << kHelp;
         return kExitFailure;
     }
-    ConfigTree tree(FilePath(args[0]));
+    ConfigTree tree(args[0]);
     LineReporter reporter(err, args[0]);
     if (const std::string problem = KeyProblem(args[1]); !problem.empty()) {
         reporter.Print("The key \"" + Excerpt(args[1]) + "\" cannot be set: " + problem);
@@ -231,9 +222,7 @@ int Set(const Args& given, std::ostream& out, std::ostream& err) {
 }
 
 int Template(const Args& args, std::ostream& out, std::ostream& err) {
-    ConfigTree tree{std::string(kUnsavedPath)};
-    LineReporter reporter(err, args[0]);
-    tree.Read(false, reporter);
+    ConfigTree tree;
     BuildDefaultCar(tree);
     return Written(WriteTree(tree, args[0], out, err));
 }
@@ -242,7 +231,7 @@ int Template(const Args& args, std::ostream& out, std::ostream& err) {
 // stores every page into the tree as a save does. Returns the document's tree,
 // or null when the file could not be read or was refused.
 ConfigTree* LoadAndStore(CarDocument& document, FormSet& forms, const std::string& file) {
-    if (!document.LoadAtStart(FilePath(file)) || document.Tree() == nullptr) {
+    if (!document.LoadAtStart(file) || document.Tree() == nullptr) {
         return nullptr;
     }
     ConfigTree* tree = document.Tree();

@@ -6,14 +6,14 @@
 #include <utility>
 
 #include "document/SaveCheck.h"
+#include "document/SilentReporter.h"
+#include "document/TreeReports.h"
 #include "tree/FileStamp.h"
-#include "tree/SilentReporter.h"
 
 namespace rw {
 
 namespace {
 
-constexpr const char* kReadErrorText = "There was at least one error loading the INI file!";
 constexpr const char* kWheelCountText =
     "This INI cannot be loaded.Either this INI cannot be parsed, or it does not have 4 wheels.\n";
 constexpr const char* kNoFileText = "You have not yet loaded an INI file!";
@@ -57,15 +57,12 @@ bool CarDocument::LoadAtStart(const std::string& path) {
 // cannot be opened leaves the previous document, its pages and controls alone.
 bool CarDocument::LoadFrom(std::string path, bool showErrors) {
     auto fresh = std::make_unique<ConfigTree>(path);
-    const ReadResult result = fresh->Read(showErrors, host);
-    if (result == ReadResult::FileError) {
+    if (!ReadReported(*fresh, showErrors, host)) {
         return false;
-    }
-    if (result == ReadResult::Failed) {
-        ShowMessage(kReadErrorText);
     }
     tree = std::move(fresh);
     documentPath = std::move(path);
+    untitled = false;
     open = true;
     diskStamp = tree->readStamp;
 
@@ -87,11 +84,11 @@ bool CarDocument::LoadFrom(std::string path, bool showErrors) {
 }
 
 void CarDocument::New() {
-    auto fresh = std::make_unique<ConfigTree>(std::string(kUnsavedPath));
-    fresh->Read(false, host);
+    auto fresh = std::make_unique<ConfigTree>();
     BuildDefaultCar(*fresh);
     tree = std::move(fresh);
-    documentPath = std::string(kUnsavedPath);
+    documentPath.clear();
+    untitled = true;
     open = true;
     diskStamp = {};
     pages.ResetAll();
@@ -119,7 +116,7 @@ CarDocument::SaveOutcome CarDocument::StoreCheckAndWrite() {
     }
     std::string previousSavePath = std::exchange(tree->savePath, documentPath);
     FileStamp written;
-    if (!tree->Save(host, &written)) {
+    if (!SaveReported(*tree, host, &written)) {
         tree->savePath = std::move(previousSavePath);
         return SaveOutcome::Failed;
     }
@@ -175,6 +172,7 @@ bool CarDocument::SaveAs() {
         return false;
     }
     std::string previousPath = std::exchange(documentPath, std::move(*chosen));
+    const bool wasUntitled = std::exchange(untitled, false);
     const FileStamp previousStamp = diskStamp;
     if (documentPath != previousPath) {
         // The file dialog asked before an existing file is replaced, so
@@ -186,6 +184,7 @@ bool CarDocument::SaveAs() {
     const SaveOutcome outcome = StoreCheckAndWrite();
     if (outcome == SaveOutcome::Failed) {
         documentPath = std::move(previousPath);
+        untitled = wasUntitled;
         diskStamp = previousStamp;
         return false;
     }
@@ -195,7 +194,7 @@ bool CarDocument::SaveAs() {
 
 bool CarDocument::ReadAgain(Reporter& reporter) {
     auto fresh = std::make_unique<ConfigTree>(documentPath);
-    if (fresh->Read(false, reporter) == ReadResult::FileError) {
+    if (!ReadReported(*fresh, false, reporter)) {
         return false;
     }
     tree = std::move(fresh);
@@ -238,7 +237,10 @@ bool CarDocument::IsModified() {
 }
 
 std::string CarDocument::DisplayName() const {
-    return open ? FileNameOf(documentPath) : std::string();
+    if (!open) {
+        return {};
+    }
+    return untitled ? std::string(kUntitledName) : FileNameOf(documentPath);
 }
 
 DiskChange CarDocument::CheckDisk() const {
@@ -257,16 +259,13 @@ std::size_t CarDocument::UnreadLines() const {
 }
 
 void CarDocument::RefreshFromDocument() {
-    open = !documentPath.empty() && tree != nullptr;
-    ControlStates states;
-    states.saveUndoNotepad = open && documentPath != kUnsavedPath;
-    states.saveAsAndTabs = open;
-    host.SetControlStates(states);
+    open = tree != nullptr && (untitled || !documentPath.empty());
+    host.ShowState(DocumentState{open, IsFileBacked()});
     pages.EnableFields(open);
     if (!open) {
         return;
     }
-    host.SetCarPathText(documentPath);
+    host.SetCarPathText(untitled ? std::string(kUntitledName) : documentPath);
     for (PageId page : kFillOrder) {
         pages.FillFromTree(page, *tree);
     }

@@ -41,10 +41,11 @@ public:
     void Notepad();
     void RefreshFromDocument();
 
+    // The car file's path; empty without a document and for a new car.
     const std::string& DocumentPath() const { return documentPath; }
     bool IsOpen() const { return open; }
     // Open on a file of its own, not a new car that was never saved.
-    bool IsFileBacked() const { return open && documentPath != kUnsavedPath; }
+    bool IsFileBacked() const { return open && !untitled; }
     // Null while no document is open.
     ConfigTree* Tree() const { return open ? tree.get() : nullptr; }
 
@@ -52,7 +53,7 @@ public:
     // right after the last Load, New, Undo All, reload or save. The pages
     // take their controls for it; text a save would refuse is a change.
     bool IsModified();
-    // The file's name without its folder, "Unsaved" for a new car, empty
+    // The file's name without its folder, kUntitledName for a new car, empty
     // without a document.
     std::string DisplayName() const;
     // The file on disk now against the last read or write of the document.
@@ -76,16 +77,20 @@ private:
     std::unique_ptr<ConfigTree> tree;
     std::string documentPath;
     bool open = false;
+    // A new car that has no file yet.
+    bool untitled = false;
     // What the pages stored at the last clean point; none while closed.
     std::optional<std::uint64_t> cleanState;
     // The file at the document path as last read or written.
     FileStamp diskStamp;
 };
 
-// Fills an empty "Unsaved" tree with the template car.
+// Fills an empty tree with the template car.
 void BuildDefaultCar(ConfigTree& tree);
 
-// Titles and texts the document shows.
+// Titles and texts the document shows. A new car is named kUntitledName in
+// the car path text and the window title.
+inline constexpr const char* kUntitledName = "Unsaved";
 inline constexpr const char* kIniDialogTitle = "Select an INI File";
 inline constexpr const char* kIniFilter = "Tavix INI Files (*.ini)|*.ini||";
 

@@ -1,7 +1,6 @@
 #include <string_view>
 
 #include "document/CarDocument.h"
-#include "tree/SilentReporter.h"
 
 namespace rw {
 
@@ -10,9 +9,7 @@ namespace rw {
 std::string_view DefaultCarBytes();
 
 void BuildDefaultCar(ConfigTree& tree) {
-    // The template is ours and reads without a report.
-    SilentReporter silent;
-    tree.ReadText(DefaultCarBytes(), false, silent);
+    tree.ReadText(DefaultCarBytes());
 }
 
 }  // namespace rw

@@ -3,14 +3,14 @@
 #include <optional>
 #include <string>
 
-#include "tree/Reporter.h"
+#include "document/Reporter.h"
 
 namespace rw {
 
-// Which main-window controls are enabled.
-struct ControlStates {
-    bool saveUndoNotepad = false;  // Save, Undo All, Notepad
-    bool saveAsAndTabs = false;    // Save As and both tab rows
+// What the document is now; the window decides what that enables.
+struct DocumentState {
+    bool open = false;        // a car is open, from a file or new
+    bool fileBacked = false;  // and it has a file of its own
 };
 
 // Which answer of a Yes/No question Enter gives.
@@ -29,7 +29,7 @@ public:
     virtual bool AskYesNo(const Report& question, DefaultAnswer preferred) = 0;
     // Hands the file to the desktop's default application for its type.
     virtual void OpenWithDefaultApp(const std::string& path) = 0;
-    virtual void SetControlStates(const ControlStates& states) = 0;
+    virtual void ShowState(const DocumentState& state) = 0;
     virtual void SetCarPathText(const std::string& text) = 0;
 };
 

@@ -1,7 +1,6 @@
 #include "forms/FormSet.h"
 
 #include "tree/FileStamp.h"
-#include "tree/SilentReporter.h"
 
 namespace rw {
 
@@ -27,9 +26,7 @@ void FormSet::ResetAll() {
 std::optional<std::uint64_t> FormSet::StoredState() {
     // The stores write every key they bind and read nothing, so an empty
     // tree shows all that a save of these forms would write.
-    SilentReporter nobody;
-    ConfigTree scratch{std::string(kUnsavedPath)};
-    scratch.Read(false, nobody);
+    ConfigTree scratch;
     StoreAll(scratch);
     ContentHash hash;
     hash.Add(scratch.ToText());

@@ -65,9 +65,9 @@ void EditorHost::OpenWithDefaultApp(const std::string& path) {
     }
 }
 
-void EditorHost::SetControlStates(const ControlStates& states) {
-    if (onControlStates) {
-        onControlStates(states);
+void EditorHost::ShowState(const DocumentState& state) {
+    if (onState) {
+        onState(state);
     }
 }
 

@@ -30,10 +30,10 @@ public:
                                               const std::string& filter) override;
     bool AskYesNo(const Report& question, DefaultAnswer preferred) override;
     void OpenWithDefaultApp(const std::string& path) override;
-    void SetControlStates(const ControlStates& states) override;
+    void ShowState(const DocumentState& state) override;
     void SetCarPathText(const std::string& text) override;
 
-    std::function<void(const ControlStates&)> onControlStates;
+    std::function<void(const DocumentState&)> onState;
     std::function<void(const std::string&)> onCarPathText;
 
 private:

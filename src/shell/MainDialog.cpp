@@ -71,7 +71,7 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
     setWindowIcon(QIcon(QStringLiteral(":/rigwright.png")));
     new EnterEscapeFilter(this);
 
-    host.onControlStates = [this](const ControlStates& states) { SetControlStates(states); };
+    host.onState = [this](const DocumentState& state) { ShowState(state); };
     host.onCarPathText = [this](const std::string& text) { SetCarPathText(text); };
 
     // Every tab of a category stays in view; the window grows to fit them.
@@ -452,23 +452,24 @@ void MainDialog::ShowSlot(PageId slot) {
     ui->pageStack->setCurrentWidget(View(slot));
 }
 
-void MainDialog::SetControlStates(const ControlStates& states) {
-    ui->saveButton->setEnabled(states.saveUndoNotepad);
-    ui->undoAllButton->setEnabled(states.saveUndoNotepad);
-    ui->notepadButton->setEnabled(states.saveUndoNotepad);
-    ui->saveAsButton->setEnabled(states.saveAsAndTabs);
+void MainDialog::ShowState(const DocumentState& state) {
+    // Save, Undo All and Notepad need a file of the document's own.
+    ui->saveButton->setEnabled(state.fileBacked);
+    ui->undoAllButton->setEnabled(state.fileBacked);
+    ui->notepadButton->setEnabled(state.fileBacked);
+    ui->saveAsButton->setEnabled(state.open);
     for (QAbstractButton* button : categoryButtons) {
-        button->setEnabled(states.saveAsAndTabs);
+        button->setEnabled(state.open);
     }
-    ui->pageTabBar->setEnabled(states.saveAsAndTabs);
+    ui->pageTabBar->setEnabled(state.open);
     // The page shown stays visible but takes no input without a document.
-    ui->pageStack->setEnabled(states.saveAsAndTabs);
+    ui->pageStack->setEnabled(state.open);
 }
 
 void MainDialog::SetCarPathText(const std::string& text) {
     ui->carPathLabel->setText(PathText(text));
     ui->carPathLabel->setToolTip(PathText(text));
-    if (document.IsOpen() && document.DocumentPath() != kUnsavedPath) {
+    if (document.IsFileBacked()) {
         emit DocumentFileChanged(PathText(document.DocumentPath()));
     }
 }

@@ -101,7 +101,7 @@ private:
     void ReportBadField(PageId slot, const BadField& bad);
     // Shows a page as its tab would, without recalculating.
     void ShowSlot(PageId slot);
-    void SetControlStates(const ControlStates& states);
+    void ShowState(const DocumentState& state);
     void SetCarPathText(const std::string& text);
     // Runs a document operation with the host's per-operation bookkeeping,
     // then brings the title and the file watch up to date.

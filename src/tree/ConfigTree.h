@@ -4,45 +4,37 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 
+#include "tree/Diagnostic.h"
 #include "tree/FileAccess.h"
 #include "tree/NodeArena.h"
 #include "tree/NodePtr.h"
-#include "tree/Reporter.h"
 #include "tree/TreeNode.h"
 
 namespace rw {
 
-// The read path of a new car: reading it yields an empty tree.
-inline constexpr std::string_view kUnsavedPath = "Unsaved";
-// A read path that makes reading fail at once.
-inline constexpr std::string_view kNullPath = "null";
-
-enum class ReadResult {
-    Success,
-    Failed,     // the path was "null"; nothing was reported
-    FileError,  // the file could not be opened or read; reported
-};
-
 // The in-memory form of one car file.
 class ConfigTree {
 public:
+    // An empty tree, as a new car starts; it reads nothing.
+    ConfigTree();
+    // A tree for the file at `path`, empty until it is read.
     explicit ConfigTree(std::string path);
 
-    // Reads `path` into a fresh root. Uninterpretable lines are reported only
-    // when showErrors is set; brace balance and file errors always are.
-    ReadResult Read(bool showErrors, Reporter& reporter);
+    // Reads `path` into a fresh root; what the reader could not place goes
+    // to the sink, as it is met. On an error the tree is empty.
+    std::error_code Read(const DiagnosticSink& sink = nullptr);
     // Reads the given bytes as if they were the file's content.
-    void ReadText(std::string_view text, bool showErrors, Reporter& reporter);
+    void ReadText(std::string_view text, const DiagnosticSink& sink = nullptr);
 
-    // Writes the tree to `savePath`, atomically. On failure the file is left
-    // untouched, the failure is reported and false is returned. With a stamp,
-    // it is set to the file written.
-    bool Save(Reporter& reporter, FileStamp* written = nullptr) const;
+    // Writes the tree to `savePath`, atomically; on an error the file is left
+    // untouched. With a stamp, it is set to the file written.
+    std::error_code Save(FileStamp* written = nullptr) const;
     // Hands the bytes that Save writes to `sink` in pieces. A text larger than
-    // a car file may be is refused before any of it is handed over: false,
-    // errno kErrorTooLarge.
-    bool WriteText(const ByteSink& sink) const;
+    // a car file may be is refused (CarFileError::TooLarge) before any of it
+    // is handed over.
+    std::error_code WriteText(const ByteSink& sink) const;
     // The exact bytes that Save writes.
     std::string ToText() const;
 
@@ -76,7 +68,7 @@ public:
 
 private:
     void NewRoot();
-    void ReadSource(bool showErrors, Reporter& reporter);
+    void ReadSource(const DiagnosticSink& sink);
     TreeNode* Lookup(std::string_view path, bool inherit) const;
     TreeNode* SetterNode(std::string_view path);
     void SetValue(std::string_view path, std::string_view text, std::string_view bare);

@@ -20,12 +20,12 @@ constexpr int kMaxLinkHops = 40;
 // Reads until the end of the file into `buffer`, which holds a first guess
 // of the size and room for the read-ahead; a file that grows past the limit
 // while it is read is refused.
-int ReadAll(int fd, LargeBuffer& buffer, std::size_t& size) {
+std::error_code ReadAll(int fd, LargeBuffer& buffer, std::size_t& size) {
     size = 0;
     for (;;) {
         if (size + SourceText::kReadAhead >= buffer.size()) {
             if (size > kMaxCarFileSize) {
-                return kErrorTooLarge;
+                return CarFileError::TooLarge;
             }
             LargeBuffer larger(std::min<std::size_t>(buffer.size() * 2, kMaxCarFileSize + 1) +
                                SourceText::kReadAhead);
@@ -38,10 +38,10 @@ int ReadAll(int fd, LargeBuffer& buffer, std::size_t& size) {
             if (errno == EINTR) {
                 continue;
             }
-            return errno;
+            return LastSystemError();
         }
         if (count == 0) {
-            return 0;
+            return {};
         }
         size += static_cast<std::size_t>(count);
     }
@@ -197,28 +197,28 @@ SourceText::SourceText(std::string_view text)
     std::fill_n(buffer.data() + size, kReadAhead, std::byte{0});
 }
 
-bool ReadFile(const std::string& path, SourceText& content, FileStamp* stamp) {
+std::error_code ReadFile(const std::string& path, SourceText& content, FileStamp* stamp) {
     // Without O_NONBLOCK opening a FIFO would wait for a writer forever.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
-        return false;
+        return LastSystemError();
     }
     struct stat info {};
-    int error = 0;
+    std::error_code error;
     if (::fstat(fd, &info) != 0) {
-        error = errno;
+        error = LastSystemError();
     } else if (S_ISDIR(info.st_mode)) {
-        error = EISDIR;
+        error = std::make_error_code(std::errc::is_a_directory);
     } else if (!S_ISREG(info.st_mode)) {
-        error = kErrorNotRegularFile;
+        error = CarFileError::NotRegularFile;
     } else if (static_cast<std::uint64_t>(info.st_size) > kMaxCarFileSize) {
-        error = kErrorTooLarge;
+        error = CarFileError::TooLarge;
     } else {
         // The size is only a first guess, since the file may change meanwhile.
         LargeBuffer buffer(static_cast<std::size_t>(info.st_size) + 1 + SourceText::kReadAhead);
         std::size_t size = 0;
         error = ReadAll(fd, buffer, size);
-        if (error == 0) {
+        if (!error) {
             std::fill_n(buffer.data() + size, SourceText::kReadAhead, std::byte{0});
             content.buffer = std::move(buffer);
             content.size = size;
@@ -233,51 +233,48 @@ bool ReadFile(const std::string& path, SourceText& content, FileStamp* stamp) {
         }
     }
     ::close(fd);
-    errno = error;
-    return error == 0;
+    return error;
 }
 
-bool WriteBounded(const TextSource& source, const ByteSink& sink) {
+std::error_code WriteBounded(const TextSource& source, const ByteSink& sink) {
     std::uint64_t total = 0;
     bool fits = source([&total](std::string_view data) {
         total += data.size();
         return total <= kMaxCarFileSize;
     });
     if (!fits) {
-        errno = kErrorTooLarge;
-        return false;
+        return CarFileError::TooLarge;
     }
-    return source(sink);
+    return source(sink) ? std::error_code() : std::make_error_code(std::errc::io_error);
 }
 
-bool SaveAtomically(const std::string& savePath, const TextSource& source, FileStamp* written) {
+std::error_code SaveAtomically(const std::string& savePath, const TextSource& source,
+                               FileStamp* written) {
     std::string target = savePath;
     if (!ResolveLinks(target)) {
-        errno = ELOOP;
-        return false;
+        return std::make_error_code(std::errc::too_many_symbolic_link_levels);
     }
     struct stat info {};
     bool exists = ::stat(target.c_str(), &info) == 0;
     if (!exists && errno != ENOENT) {
-        return false;
+        return LastSystemError();
     }
     if (exists) {
         if (!S_ISREG(info.st_mode)) {
-            errno = S_ISDIR(info.st_mode) ? EISDIR : kErrorNotRegularFile;
-            return false;
+            return S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory)
+                                         : std::error_code(CarFileError::NotRegularFile);
         }
         // Checked by hand as well, because renaming would replace a
         // read-only file, and access() says yes to everything for root.
         if (::access(target.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0) {
-            errno = EACCES;
-            return false;
+            return std::make_error_code(std::errc::permission_denied);
         }
     }
     std::size_t slash = target.rfind('/');
     TempFile temp(DirectoryOf(target), target.substr(slash == std::string::npos ? 0 : slash + 1));
     const int fd = temp.Fd();
     if (fd < 0) {
-        return false;
+        return LastSystemError();
     }
     mode_t mode = 0;
     if (exists) {
@@ -290,21 +287,32 @@ bool SaveAtomically(const std::string& savePath, const TextSource& source, FileS
         mode = 0666 & ~mask;
     }
     FileSizeSignalIgnored sizeSignal;
+    if (::fchmod(fd, mode) != 0) {
+        return LastSystemError();
+    }
     ContentHash hash;
-    struct stat done {};
-    if (::fchmod(fd, mode) != 0 || !source([fd, &hash](std::string_view data) {
+    int writeError = 0;
+    if (!source([fd, &hash, &writeError](std::string_view data) {
             hash.Add(data);
-            return WriteAll(fd, data);
-        }) ||
-        ::fsync(fd) != 0 || ::fstat(fd, &done) != 0 || !temp.Replace(target)) {
-        return false;
+            if (!WriteAll(fd, data)) {
+                writeError = errno;
+                return false;
+            }
+            return true;
+        })) {
+        return writeError != 0 ? std::error_code(writeError, std::generic_category())
+                               : std::make_error_code(std::errc::io_error);
+    }
+    struct stat done {};
+    if (::fsync(fd) != 0 || ::fstat(fd, &done) != 0 || !temp.Replace(target)) {
+        return LastSystemError();
     }
     if (written != nullptr) {
         // Renaming keeps the inode and the modification time.
         *written = MetadataStamp(done);
         written->contentHash = hash.Value();
     }
-    return true;
+    return {};
 }
 
 }  // namespace rw

@@ -4,7 +4,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
+#include "tree/CarFileError.h"
 #include "tree/FileStamp.h"
 #include "tree/LargeBuffer.h"
 
@@ -13,10 +15,6 @@ namespace rw {
 // The largest car file read or written: far above any real car, small enough
 // that a file picked by mistake cannot exhaust the memory.
 inline constexpr std::uint64_t kMaxCarFileSize = std::uint64_t{256} << 20;
-
-// Reasons of our own, beside errno's, why a file is refused.
-inline constexpr int kErrorNotRegularFile = -1;  // a device, FIFO or socket
-inline constexpr int kErrorTooLarge = -2;        // more than kMaxCarFileSize bytes
 
 // The text a tree is read from, followed by kReadAhead zero bytes, so that
 // the reader may look at a whole block of bytes at any place of the text
@@ -31,16 +29,15 @@ public:
     std::string_view Text() const { return {reinterpret_cast<const char*>(buffer.data()), size}; }
 
 private:
-    friend bool ReadFile(const std::string& path, SourceText& content, FileStamp* stamp);
+    friend std::error_code ReadFile(const std::string& path, SourceText& content, FileStamp* stamp);
 
     LargeBuffer buffer;
     std::size_t size = 0;
 };
 
-// Reads the whole regular file of at most kMaxCarFileSize bytes in one go;
-// errno (or one of the reasons above) describes a failure. With a stamp, it
-// is set to what was read.
-bool ReadFile(const std::string& path, SourceText& content, FileStamp* stamp = nullptr);
+// Reads the whole regular file of at most kMaxCarFileSize bytes in one go.
+// With a stamp, it is set to what was read.
+std::error_code ReadFile(const std::string& path, SourceText& content, FileStamp* stamp = nullptr);
 
 // Takes the file's text in pieces; false stops the writing.
 using ByteSink = std::function<bool(std::string_view)>;
@@ -48,15 +45,15 @@ using ByteSink = std::function<bool(std::string_view)>;
 using TextSource = std::function<bool(const ByteSink&)>;
 
 // Runs `source` once to measure it and once more into `sink`, so that a text
-// larger than kMaxCarFileSize is refused (kErrorTooLarge) before any of it
-// reaches the sink.
-bool WriteBounded(const TextSource& source, const ByteSink& sink);
+// larger than kMaxCarFileSize is refused (CarFileError::TooLarge) before any
+// of it reaches the sink. A sink that stops the writing is an I/O error.
+std::error_code WriteBounded(const TextSource& source, const ByteSink& sink);
 
 // Writes an unnamed file beside the target, names it just before it is
 // renamed over the target, so a failure or a kill at any point leaves the old
-// file as it was and nothing beside it. errno tells why it failed. With a
-// stamp, it is set to the file written.
-bool SaveAtomically(const std::string& savePath, const TextSource& source,
-                    FileStamp* written = nullptr);
+// file as it was and nothing beside it. A source that stops on its own is an
+// I/O error. With a stamp, it is set to the file written.
+std::error_code SaveAtomically(const std::string& savePath, const TextSource& source,
+                               FileStamp* written = nullptr);
 
 }  // namespace rw

@@ -62,7 +62,7 @@ std::uint64_t ContentHash::Value() const {
 FileStamp StampOf(const std::string& path) {
     SourceText content;
     FileStamp stamp;
-    if (ReadFile(path, content, &stamp)) {
+    if (!ReadFile(path, content, &stamp)) {
         return stamp;
     }
     struct stat info {};

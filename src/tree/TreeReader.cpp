@@ -2,9 +2,7 @@
 #include <emmintrin.h>
 #endif
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -93,9 +91,9 @@ std::string_view TrimLine(std::string_view line) {
 // block closes.
 class LineReader {
 public:
-    LineReader(NodeArena& arena, TreeNode& root, bool showErrors, Reporter& reporter)
-        : arena(arena), showErrors(showErrors), reporter(reporter) {
-        open.push_back({&root, 0});
+    LineReader(NodeArena& arena, TreeNode& root, const DiagnosticSink& sink)
+        : arena(arena), sink(sink) {
+        open.push_back({&root, 0, 0});
     }
 
     // Returns the number of lines the tree does not hold as they stand.
@@ -108,11 +106,12 @@ public:
         });
         FlushPending();
         const std::size_t unclosed = open.size() - 1;
-        while (!open.empty()) {
+        while (open.size() > 1) {
+            Note(Diagnostic::Kind::UnclosedBlock, open.back().line, open.back().block->name);
             Close();
         }
-        ReportBalance(unclosed > 0);
-        return loneNames + surplusCloses + unclosed;
+        Close();
+        return unread + unclosed;
     }
 
 private:
@@ -120,7 +119,14 @@ private:
     struct Frame {
         TreeNode* block;
         std::size_t firstChild;  // in `pending`
+        long long line;          // where the block opened
     };
+
+    void Note(Diagnostic::Kind kind, long long line, std::string_view text) {
+        if (sink) {
+            sink(Diagnostic{kind, line, text});
+        }
+    }
 
     TreeNode* Add(NodeKind kind, std::string_view name, std::string_view value) {
         TreeNode* node = arena.MakeNode(kind, NodeText(name), NodeText(value));
@@ -160,7 +166,8 @@ private:
                 FlushPending();
                 if (open.size() == 1) {
                     // A surplus brace: what follows stays in the root.
-                    ++surplusCloses;
+                    ++unread;
+                    Note(Diagnostic::Kind::SurplusClose, lineNumber, line);
                 } else {
                     Close();
                 }
@@ -220,7 +227,7 @@ private:
             case Previous::Other:
                 return;
         }
-        open.push_back({block, pending.size()});
+        open.push_back({block, pending.size(), lineNumber});
     }
 
     void FlushPending() {
@@ -228,35 +235,13 @@ private:
             return;
         }
         Add(NodeKind::LoneName, pendingName, {});
-        ++loneNames;
+        ++unread;
         previous = Previous::Other;
-        if (showErrors) {
-            Report report;
-            report.kind = ReportKind::UninterpretableLine;
-            report.text = "Cannot interpret value \"" + Excerpt(pendingName) + "\" on line " +
-                          std::to_string(pendingLine);
-            report.caption = kAppCaption;
-            report.icon = MessageIcon::Exclamation;
-            reporter.Show(report);
-        }
-    }
-
-    void ReportBalance(bool unclosed) {
-        const char* text = nullptr;
-        if (surplusCloses > 0) {
-            text = "Detected more '}' than '{' , may not have read data correctly";
-        } else if (unclosed) {
-            text = "Detected more '{' than '}' , may not have read data correctly";
-        }
-        if (text != nullptr) {
-            reporter.Show(
-                Report{ReportKind::BraceBalance, text, "Error!", MessageIcon::Exclamation});
-        }
+        Note(Diagnostic::Kind::UninterpretableLine, pendingLine, pendingName);
     }
 
     NodeArena& arena;
-    bool showErrors;
-    Reporter& reporter;
+    const DiagnosticSink& sink;
     std::vector<Frame> open;
     std::vector<TreeNode*> pending;
     Previous previous = Previous::Other;
@@ -264,11 +249,16 @@ private:
     std::string_view pendingName;
     long long pendingLine = 0;
     long long lineNumber = 0;
-    std::size_t surplusCloses = 0;
-    std::size_t loneNames = 0;
+    // Lone names and surplus braces so far.
+    std::size_t unread = 0;
 };
 
 }  // namespace
+
+ConfigTree::ConfigTree() {
+    NewRoot();
+    isRead = true;
+}
 
 ConfigTree::ConfigTree(std::string path) : path(std::move(path)) {}
 
@@ -278,33 +268,25 @@ void ConfigTree::NewRoot() {
     root = arena.MakeNode(NodeKind::Block, NodeText(kRootName), NodeText());
 }
 
-ReadResult ConfigTree::Read(bool showErrors, Reporter& reporter) {
+std::error_code ConfigTree::Read(const DiagnosticSink& sink) {
     NewRoot();
     unreadLines = 0;
     readStamp = {};
-    if (path == kUnsavedPath) {
-        isRead = true;
-        return ReadResult::Success;
+    if (std::error_code error = ReadFile(path, source, &readStamp)) {
+        return error;
     }
-    if (path == kNullPath) {
-        return ReadResult::Failed;
-    }
-    if (!ReadFile(path, source, &readStamp)) {
-        reporter.Show(FileReadError(path, errno));
-        return ReadResult::FileError;
-    }
-    ReadSource(showErrors, reporter);
-    return ReadResult::Success;
+    ReadSource(sink);
+    return {};
 }
 
-void ConfigTree::ReadText(std::string_view text, bool showErrors, Reporter& reporter) {
+void ConfigTree::ReadText(std::string_view text, const DiagnosticSink& sink) {
     source = SourceText(text);
-    ReadSource(showErrors, reporter);
+    ReadSource(sink);
 }
 
-void ConfigTree::ReadSource(bool showErrors, Reporter& reporter) {
+void ConfigTree::ReadSource(const DiagnosticSink& sink) {
     NewRoot();
-    unreadLines = LineReader(arena, *root, showErrors, reporter).Run(source.Text());
+    unreadLines = LineReader(arena, *root, sink).Run(source.Text());
     isRead = true;
 }
 

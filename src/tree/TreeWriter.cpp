@@ -1,4 +1,3 @@
-#include <cerrno>
 #include <functional>
 
 #include "tree/ConfigTree.h"
@@ -123,16 +122,21 @@ bool WriteTree(const TreeNode& root, const std::function<bool(std::string_view)>
 
 }  // namespace
 
-bool ConfigTree::Save(Reporter& reporter, FileStamp* written) const {
-    if (!SaveAtomically(
-            savePath, [this](const ByteSink& sink) { return WriteText(sink); }, written)) {
-        reporter.Show(FileWriteError(savePath, errno));
-        return false;
-    }
-    return true;
+std::error_code ConfigTree::Save(FileStamp* written) const {
+    std::error_code textError;
+    const std::error_code error = SaveAtomically(
+        savePath,
+        [this, &textError](const ByteSink& sink) {
+            textError = WriteText(sink);
+            return !textError;
+        },
+        written);
+    // A text too large is refused before anything is written; say so rather
+    // than that the writing stopped.
+    return textError == CarFileError::TooLarge ? textError : error;
 }
 
-bool ConfigTree::WriteText(const ByteSink& sink) const {
+std::error_code ConfigTree::WriteText(const ByteSink& sink) const {
     return WriteBounded(
         [this](const ByteSink& piece) { return root == nullptr || WriteTree(*root, piece); }, sink);
 }

@@ -12,8 +12,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "document/Reporter.h"
 #include "tree/Numbers.h"
-#include "tree/Reporter.h"
 #include "widgets/Dialogs.h"
 
 namespace rw {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "tree/Reporter.h"
+#include "document/Reporter.h"
 
 namespace rw {
 

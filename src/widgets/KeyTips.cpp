@@ -11,20 +11,12 @@ namespace {
 
 // Built once, on the first tip asked for.
 const ConfigTree& TemplateCar() {
-    // Reading the unsaved path gives an empty tree and reports nothing.
-    struct Silent : Reporter {
-        void Show(const Report&) override {}
-    };
-    struct Template {
-        Template() {
-            Silent silent;
-            tree.Read(false, silent);
-            BuildDefaultCar(tree);
-        }
-        ConfigTree tree{std::string(kUnsavedPath)};
-    };
-    static const Template car;
-    return car.tree;
+    static const ConfigTree car = [] {
+        ConfigTree tree;
+        BuildDefaultCar(tree);
+        return tree;
+    }();
+    return car;
 }
 
 std::string_view Trimmed(std::string_view text) {

@@ -14,16 +14,10 @@ namespace {
 // the inheriting block it ends with.
 TEST(DefaultCar, WritesTheDataFileBackAndWheelsInheritThePacejkaBlock) {
     const std::string file = test::ReadFile(RIGWRIGHT_SOURCE_DIR "/resources/default-car.ini");
-    ConfigTree tree{std::string(kUnsavedPath)};
-    test::RecordingReporter reporter;
-    tree.Read(false, reporter);
+    ConfigTree tree;
     BuildDefaultCar(tree);
     EXPECT_EQ(tree.ToText(), file);
-
-    ConfigTree reread{"default.ini"};
-    reread.ReadText(file, true, reporter);
-    EXPECT_TRUE(reporter.reports.empty());
-    EXPECT_EQ(reread.unreadLines, 0u);
+    EXPECT_EQ(tree.unreadLines, 0u);
     for (const std::string wheel : {"wheel0", "wheel1", "wheel2", "wheel3"}) {
         ASSERT_NE(tree.Find(wheel), nullptr);
         const TreeNode& last = *tree.Find(wheel)->children.back();

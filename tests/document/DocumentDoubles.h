@@ -19,6 +19,12 @@ namespace rw::test {
 // dialogs, the questions, the stores and the hand-over to another program.
 using EventLog = std::vector<std::string>;
 
+class RecordingReporter : public Reporter {
+public:
+    void Show(const Report& report) override { reports.push_back(report); }
+    std::vector<Report> reports;
+};
+
 // Pops the next scripted answer; one nobody scripted fails the test.
 template <typename T>
 T Next(std::deque<T>& answers, const std::string& what) {
@@ -53,7 +59,7 @@ public:
         return Next(answers, "question: " + question.text);
     }
     void OpenWithDefaultApp(const std::string& path) override { log.push_back("openapp:" + path); }
-    void SetControlStates(const ControlStates& states) override { controls = states; }
+    void ShowState(const DocumentState& shown) override { state = shown; }
     void SetCarPathText(const std::string& text) override { carPathText = text; }
 
     EventLog& log;
@@ -61,7 +67,7 @@ public:
     std::deque<bool> answers;
     std::vector<Report> reports;
     std::vector<Report> questions;
-    ControlStates controls;
+    DocumentState state;
     std::string carPathText = "No file loaded";
 };
 

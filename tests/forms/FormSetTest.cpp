@@ -13,8 +13,7 @@ namespace {
 
 ConfigTree SampleCar() {
     ConfigTree tree(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini");
-    test::RecordingReporter reporter;
-    EXPECT_EQ(tree.Read(false, reporter), ReadResult::Success);
+    EXPECT_FALSE(tree.Read());
     return tree;
 }
 

@@ -64,9 +64,7 @@ TEST(TemplateKeys, EveryKeyAFormBindsIsInTheTemplateCar) {
     forms.StoreAll(stored);
     AddValues(*stored.root, "", paths);
 
-    ConfigTree car{std::string(kUnsavedPath)};
-    test::RecordingReporter reporter;
-    car.Read(false, reporter);
+    ConfigTree car;
     BuildDefaultCar(car);
     for (const std::string& path : paths) {
         const TreeNode* node = car.Find(path);

@@ -28,7 +28,7 @@ public:
     }
     bool AskYesNo(const rw::Report&, rw::DefaultAnswer) override { return true; }
     void OpenWithDefaultApp(const std::string&) override {}
-    void SetControlStates(const rw::ControlStates&) override {}
+    void ShowState(const rw::DocumentState&) override {}
     void SetCarPathText(const std::string&) override {}
 };
 
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::uint64_t> loaded = forms.StoredState();
     forms.StoreAll(*document.Tree());
     std::string first;
-    if (!document.Tree()->WriteText([&first](std::string_view piece) {
+    if (document.Tree()->WriteText([&first](std::string_view piece) {
             first.append(piece);
             return true;
         })) {
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     rw::ConfigTree reread("fuzz");
-    reread.ReadText(first, true, host);
+    reread.ReadText(first);
     forms.FillAll(reread);
     if (forms.StoredState() != loaded) {
         std::fprintf(stderr, "the saved car reads back as modified:\n%s\n", first.c_str());

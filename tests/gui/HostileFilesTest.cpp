@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "ScriptedDialogs.h"
+#include "document/Reporter.h"
 #include "shell/MainDialog.h"
-#include "tree/Reporter.h"
 
 namespace rw {
 namespace {

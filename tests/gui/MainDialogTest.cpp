@@ -58,7 +58,7 @@ TEST_F(MainDialogTest, ShortcutsClickTheirButtonsAndStepThePageTabs) {
     EXPECT_TRUE(dialogs.fileRequests.empty());
     EXPECT_EQ(window.SelectedCategory(), PageCategory::Info);
     Press(Qt::CTRL | Qt::Key_N);
-    EXPECT_EQ(window.Document().DocumentPath(), "Unsaved");
+    EXPECT_TRUE(window.Document().IsOpen() && !window.Document().IsFileBacked());
     Press(Qt::ALT | Qt::Key_2);
     EXPECT_EQ(window.SelectedCategory(), PageCategory::Physics);
     const std::pair<QKeyCombination, int> steps[] = {{Qt::CTRL | Qt::Key_Tab, 1},

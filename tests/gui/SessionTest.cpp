@@ -107,7 +107,8 @@ TEST_F(SessionTest, EveryOperationThatDropsTheDocumentAsksFirst) {
              Click(window, "loadButton");
          },
          opened(other)},
-        {"New", [this] { Click(window, "newButton"); }, opened("Unsaved")},
+        {"New", [this] { Click(window, "newButton"); },
+         [this] { return window.Document().DisplayName() == "Unsaved"; }},
         {"drop", [this, other] { Drop(other); }, opened(other)},
     };
     struct Case {

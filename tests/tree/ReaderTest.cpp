@@ -8,25 +8,20 @@
 namespace rw::test {
 namespace {
 
-// Each report as "kind icon caption: text"; with lines false only those that
-// are not about an uninterpretable line.
-std::string Reports(const RecordingReporter& reporter, bool lines = true) {
-    std::string out;
-    for (const Report& r : reporter.reports) {
-        if (lines || r.kind != ReportKind::UninterpretableLine) {
-            out += std::to_string(static_cast<int>(r.kind)) + " " +
-                   std::to_string(static_cast<int>(r.icon)) + " " + r.caption + ": " +
-                   Visible(r.text) + "\n";
-        }
+// The count of lines the tree does not hold as they stand, then what the
+// reader met, one line each.
+std::string Met(const ConfigTree& tree, const Diagnostics& met) {
+    std::string out = "unread " + std::to_string(tree.unreadLines) + "\n";
+    for (const std::string& line : met.lines) {
+        out += Visible(line) + "\n";
     }
     return out;
 }
 
 // Each tests/data/reader/NAME.ini, read from the file or as text, gives the
-// tree in NAME.dump, one node a line, and NAME.reports: the count of lines the
-// tree does not hold as they stand, then the reports with showErrors. Without
-// it the uninterpretable lines go unreported, the brace balance does not.
-TEST(Reader, FilesGiveTheTreeAndTheReportsBesideThem) {
+// tree in NAME.dump, one node a line, and what the reader met in
+// NAME.diagnostics.
+TEST(Reader, FilesGiveTheTreeAndTheDiagnosticsBesideThem) {
     const std::string folder = RIGWRIGHT_SOURCE_DIR "/tests/data/reader/";
     const std::vector<std::string> files = Entries(folder);
     std::size_t cases = 0;
@@ -37,58 +32,50 @@ TEST(Reader, FilesGiveTheTreeAndTheReportsBesideThem) {
         }
         ++cases;
         ASSERT_TRUE(std::filesystem::exists(base + ".dump") &&
-                    std::filesystem::exists(base + ".reports"))
-            << base << ".dump or .reports is missing";
-        RecordingReporter shown, hidden;
-        ConfigTree tree(base + ".ini"), quiet(base + ".ini");
-        EXPECT_TRUE(tree.Read(true, shown) == ReadResult::Success && tree.isRead) << base;
-        quiet.Read(false, hidden);
+                    std::filesystem::exists(base + ".diagnostics"))
+            << base << ".dump or .diagnostics is missing";
+        Diagnostics met, fromText;
+        ConfigTree tree(base + ".ini");
+        EXPECT_TRUE(!tree.Read(met.Sink()) && tree.isRead) << base;
         std::string dump = Dump(*tree.root);
         std::replace(dump.begin(), dump.end(), '|', '\n');
         EXPECT_EQ(dump, ReadFile(base + ".dump")) << base;
-        EXPECT_EQ("unread " + std::to_string(tree.unreadLines) + "\n" + Reports(shown),
-                  ReadFile(base + ".reports"))
-            << base;
-        EXPECT_EQ(Reports(hidden) + std::to_string(quiet.unreadLines),
-                  Reports(shown, false) + std::to_string(tree.unreadLines))
-            << base;
-        EXPECT_EQ(Dump(*TreeFromText(ReadFile(base + ".ini"))->root), Dump(*tree.root)) << base;
+        EXPECT_EQ(Met(tree, met), ReadFile(base + ".diagnostics")) << base;
+        const auto again = TreeFromText(ReadFile(base + ".ini"), fromText.Sink());
+        EXPECT_EQ(Dump(*again->root), Dump(*tree.root)) << base;
+        EXPECT_EQ(Met(*again, fromText), Met(tree, met)) << base;
     }
     EXPECT_TRUE(cases > 0 && files.size() == 3 * cases) << folder << ": a file is no case";
 }
 
-TEST(Reader, FilesOfUnknownSizeAndSpecialPaths) {
+TEST(Reader, FilesOfUnknownSizeAndEmptyTrees) {
     // A file whose size the system does not know beforehand is read whole.
-    RecordingReporter reporter;
     ConfigTree fromProc("/proc/self/mountinfo");
-    EXPECT_EQ(fromProc.Read(false, reporter), ReadResult::Success);
+    EXPECT_FALSE(fromProc.Read());
     EXPECT_EQ(fromProc.ToText(), TreeFromText(ReadFile("/proc/self/mountinfo"))->ToText());
-    for (const auto& [path, result] :
-         {std::pair{kUnsavedPath, ReadResult::Success}, std::pair{kNullPath, ReadResult::Failed}}) {
-        RecordingReporter silent;
-        ConfigTree tree{std::string(path)};
-        EXPECT_EQ(tree.Read(true, silent), result);
-        EXPECT_EQ(tree.isRead, result == ReadResult::Success);
-        ASSERT_NE(tree.root, nullptr);
-        EXPECT_TRUE(tree.root->children.empty());
-        EXPECT_TRUE(silent.reports.empty());
+    // A new car's tree reads nothing and holds nothing; files named like
+    // nothing special are files.
+    const ConfigTree empty;
+    ASSERT_TRUE(empty.isRead && empty.root != nullptr);
+    EXPECT_TRUE(empty.root->children.empty());
+    TempDir dir;
+    for (const char* name : {"Unsaved", "null"}) {
+        ASSERT_TRUE(WriteFile(dir.File(name), "car\n{\nwheels=4\n}\n"));
+        ConfigTree tree(dir.File(name));
+        EXPECT_FALSE(tree.Read()) << name;
+        std::string wheels;
+        EXPECT_TRUE(tree.GetString("car.wheels", wheels) && wheels == "4") << name;
     }
 }
 
-// The path and the system's reason reach the user; nothing is read.
+// The system's reason comes back; nothing is read.
 int UnreadableFaults(const std::string& path, int error) {
-    RecordingReporter reporter;
     ConfigTree tree(path);
-    int faults = tree.Read(true, reporter) != ReadResult::FileError || tree.isRead ? 1 : 0;
-    if (reporter.reports.size() != 1 || reporter.reports[0].kind != ReportKind::FileError ||
-        reporter.reports[0].text.find(path) == std::string::npos ||
-        reporter.reports[0].text.find(std::strerror(error)) == std::string::npos) {
-        faults |= 2;
-    }
+    int faults = tree.Read() != std::error_code(error, std::generic_category()) ? 1 : 0;
     return tree.root == nullptr || !tree.root->children.empty() ? faults | 4 : faults;
 }
 
-TEST(Reader, UnreadableFilesAreReportedWithNameAndReason) {
+TEST(Reader, UnreadableFilesGiveTheSystemsReason) {
     TempDir dir;
     ASSERT_EQ(mkdir(dir.File("folder.ini").c_str(), 0755), 0);
     EXPECT_EQ(UnreadableFaults(dir.File("missing.ini"), ENOENT), 0);
@@ -102,7 +89,7 @@ TEST(Reader, UnreadableFilesAreReportedWithNameAndReason) {
     if (faults == 99) {
         GTEST_SKIP() << "cannot switch to an unprivileged user";
     }
-    EXPECT_EQ(faults, 0) << "bits: 1 result, 2 report, 4 tree";
+    EXPECT_EQ(faults, 0) << "bits: 1 result, 4 tree";
 }
 
 }  // namespace

@@ -16,10 +16,16 @@
 
 namespace rw::test {
 
-class RecordingReporter : public Reporter {
-public:
-    void Show(const Report& report) override { reports.push_back(report); }
-    std::vector<Report> reports;
+// What a read met, one line each: "unread 2" first, then "KIND LINE: TEXT".
+struct Diagnostics {
+    DiagnosticSink Sink() {
+        return [this](const Diagnostic& d) {
+            constexpr const char* kKinds[] = {"uninterpretable", "surplus close", "unclosed"};
+            lines.push_back(std::string(kKinds[static_cast<int>(d.kind)]) + " " +
+                            std::to_string(d.line) + ": " + std::string(d.text));
+        };
+    }
+    std::vector<std::string> lines;
 };
 
 // Control bytes made visible so that failing comparisons can be read.
@@ -62,11 +68,10 @@ inline std::string Dump(const TreeNode& root) {
     return out;
 }
 
-inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text, Reporter* reporter = nullptr,
-                                                bool showErrors = true) {
-    RecordingReporter silent;
+inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text,
+                                                const DiagnosticSink& sink = nullptr) {
     auto tree = std::make_unique<ConfigTree>("text");
-    tree->ReadText(text, showErrors && reporter != nullptr, reporter ? *reporter : silent);
+    tree->ReadText(text, sink);
     return tree;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tree/Reporter.h"
+#include "document/Reporter.h"
 
 namespace rw {
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace rw {
 
@@ -37,10 +38,9 @@ inline constexpr std::size_t kExcerptLength = 200;
 // bytes, then "...", so that a huge line cannot swamp a message box.
 std::string Excerpt(std::string_view text);
 
-// Why a file could not be read or written, for an errno value or one of the
-// reasons of tree/FileAccess.h.
-std::string FileErrorReason(int errorNumber, bool writing);
-Report FileReadError(const std::string& path, int errorNumber);
-Report FileWriteError(const std::string& path, int errorNumber);
+// Why a file could not be read or written.
+std::string FileErrorReason(std::error_code error, bool writing);
+Report FileReadError(const std::string& path, std::error_code error);
+Report FileWriteError(const std::string& path, std::error_code error);
 
 }  // namespace rw

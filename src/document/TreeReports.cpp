@@ -1,0 +1,86 @@
+#include "document/TreeReports.h"
+
+#include <string>
+
+namespace rw {
+
+namespace {
+
+// Turns the reader's diagnostics into messages; the brace balance is one
+// message after the read, surplus braces before unclosed blocks.
+class DiagnosticReports {
+public:
+    DiagnosticReports(bool showErrors, Reporter& reporter)
+        : showErrors(showErrors), reporter(reporter) {}
+
+    DiagnosticSink Sink() {
+        return [this](const Diagnostic& diagnostic) { Note(diagnostic); };
+    }
+
+    void Finish() {
+        const char* text = nullptr;
+        if (surplusClose) {
+            text = "Detected more '}' than '{' , may not have read data correctly";
+        } else if (unclosed) {
+            text = "Detected more '{' than '}' , may not have read data correctly";
+        }
+        if (text != nullptr) {
+            reporter.Show(
+                Report{ReportKind::BraceBalance, text, "Error!", MessageIcon::Exclamation});
+        }
+    }
+
+private:
+    void Note(const Diagnostic& diagnostic) {
+        switch (diagnostic.kind) {
+            case Diagnostic::Kind::UninterpretableLine:
+                if (showErrors) {
+                    reporter.Show(Report{ReportKind::UninterpretableLine,
+                                         "Cannot interpret value \"" + Excerpt(diagnostic.text) +
+                                             "\" on line " + std::to_string(diagnostic.line),
+                                         kAppCaption, MessageIcon::Exclamation});
+                }
+                return;
+            case Diagnostic::Kind::SurplusClose:
+                surplusClose = true;
+                return;
+            case Diagnostic::Kind::UnclosedBlock:
+                unclosed = true;
+                return;
+        }
+    }
+
+    bool showErrors;
+    Reporter& reporter;
+    bool surplusClose = false;
+    bool unclosed = false;
+};
+
+}  // namespace
+
+bool ReadReported(ConfigTree& tree, bool showErrors, Reporter& reporter) {
+    DiagnosticReports reports(showErrors, reporter);
+    if (const std::error_code error = tree.Read(reports.Sink())) {
+        reporter.Show(FileReadError(tree.path, error));
+        return false;
+    }
+    reports.Finish();
+    return true;
+}
+
+void ReadTextReported(ConfigTree& tree, std::string_view text, bool showErrors,
+                      Reporter& reporter) {
+    DiagnosticReports reports(showErrors, reporter);
+    tree.ReadText(text, reports.Sink());
+    reports.Finish();
+}
+
+bool SaveReported(const ConfigTree& tree, Reporter& reporter, FileStamp* written) {
+    if (const std::error_code error = tree.Save(written)) {
+        reporter.Show(FileWriteError(tree.savePath, error));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace rw
