@@ -249,7 +249,7 @@ int Check(const Args& args, std::ostream& out, std::ostream& /*err*/) {
             status = kExitFailure;
             continue;
         }
-        reporter.PrintLines(SaveWarnings(forms.CheckValues()));
+        reporter.PrintLines(forms.SaveWarnings());
         if (reporter.count > 0 && status == kExitSuccess) {
             status = kExitFindings;
         }
@@ -266,7 +266,7 @@ int Resave(const Args& args, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     // The warnings are shown and, as the user would, answered with Yes.
-    reporter.PrintLines(SaveWarnings(forms.CheckValues()));
+    reporter.PrintLines(forms.SaveWarnings());
     return Written(WriteTree(*tree, args[1], out, err));
 }
 

@@ -100,13 +100,11 @@ CarDocument::SaveOutcome CarDocument::StoreCheckAndWrite() {
     if (!open || !tree) {
         return SaveOutcome::Failed;
     }
-    for (PageId page : kStoreOrder) {
-        pages.StoreToTree(page, *tree);
-    }
+    pages.StoreAll(*tree);
     if (!MaySaveOntoOwnFile()) {
         return SaveOutcome::Declined;
     }
-    const std::string warnings = SaveWarnings(pages.CheckValues());
+    const std::string warnings = pages.SaveWarnings();
     if (!warnings.empty()) {
         const Report question{ReportKind::Message, SaveWarningMessage(warnings), kWarningCaption,
                               MessageIcon::Exclamation};
@@ -266,9 +264,7 @@ void CarDocument::RefreshFromDocument() {
         return;
     }
     host.SetCarPathText(untitled ? std::string(kUntitledName) : documentPath);
-    for (PageId page : kFillOrder) {
-        pages.FillFromTree(page, *tree);
-    }
+    pages.FillAll(*tree);
 }
 
 }  // namespace rw

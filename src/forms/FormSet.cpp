@@ -1,5 +1,7 @@
 #include "forms/FormSet.h"
 
+#include "forms/SaveWarnings.h"
+
 #include "tree/FileStamp.h"
 
 namespace rw {
@@ -51,29 +53,8 @@ void FormSet::StoreToTree(PageId page, ConfigTree& tree) {
 
 void FormSet::EnableFields(bool /*enabled*/) {}
 
-SaveCheckValues FormSet::CheckValues() const {
-    const EngineForm& engine = Engine();
-    SaveCheckValues values;
-    values.maxRpm = engine.maxRpm;
-    values.idleRpm = engine.idleRpm;
-    values.stallRpm = engine.stallRpm;
-    values.startRpm = engine.startRpm;
-    values.autoclutchRpm = engine.autoclutchRpm;
-    values.shiftUpRpm = engine.shiftUpRpm;
-    values.shiftDownRpm = engine.shiftDownRpm;
-    values.curveTorque = engine.curveTorque;
-    values.brakingCoeff = engine.brakingCoeff;
-    values.id = General().id;
-    values.version = General().version;
-    values.differentialRatio = Driveline().ratio;
-    values.reverseRatio = Gearbox().reverseRatio;
-    for (int i = 0; i < kWheelCount; ++i) {
-        const SuspensionValues& susp = Suspension().suspensions[i];
-        values.suspensions[i].minLength = susp.minLength;
-        values.suspensions[i].maxLength = susp.maxLength;
-        values.suspensions[i].restLength = susp.restLength;
-    }
-    return values;
+std::string FormSet::SaveWarnings() const {
+    return rw::SaveWarnings(*this);
 }
 
 void FormSet::FillAll(const ConfigTree& tree) {

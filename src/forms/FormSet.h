@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "document/PageProtocol.h"
-#include "document/SaveCheck.h"
 #include "forms/AeroForm.h"
 #include "forms/BodyForm.h"
 #include "forms/Calculations.h"
@@ -15,6 +14,7 @@
 #include "forms/GeneralForm.h"
 #include "forms/MiscForm.h"
 #include "forms/OtherModelsForm.h"
+#include "forms/Pages.h"
 #include "forms/SoundsForm.h"
 #include "forms/SuspensionForm.h"
 #include "forms/WheelModelsForm.h"
@@ -33,11 +33,14 @@ public:
     FormSet(const FormSet&) = delete;
     FormSet& operator=(const FormSet&) = delete;
 
-    void FillFromTree(PageId page, const ConfigTree& tree) override;
-    void StoreToTree(PageId page, ConfigTree& tree) override;
+    void FillFromTree(PageId page, const ConfigTree& tree);
+    void StoreToTree(PageId page, ConfigTree& tree);
+    // Every data form in the fill order, or in the store order.
+    void FillAll(const ConfigTree& tree) override;
+    void StoreAll(ConfigTree& tree) override;
     // The bare forms have no fields to enable; the General page view does it.
     void EnableFields(bool enabled) override;
-    SaveCheckValues CheckValues() const override;
+    std::string SaveWarnings() const override;
     // Back to the forms as they were at the last RememberInitial (as made,
     // until then).
     void ResetAll() override;
@@ -46,10 +49,6 @@ public:
     // The editor's pages set some values of their own when they are made;
     // a reset goes back to those.
     void RememberInitial() { initial = forms; }
-
-    // Every data form in the fill order, or in the store order.
-    void FillAll(const ConfigTree& tree);
-    void StoreAll(ConfigTree& tree);
 
     template <PageId page>
     auto& Form() {

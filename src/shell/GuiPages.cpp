@@ -5,12 +5,16 @@
 
 namespace rw {
 
-void GuiPages::FillFromTree(PageId page, const ConfigTree& tree) {
-    views[PageIndex(page)]->FillFromTree(tree);
+void GuiPages::FillAll(const ConfigTree& tree) {
+    for (PageId page : kFillOrder) {
+        views[PageIndex(page)]->FillFromTree(tree);
+    }
 }
 
-void GuiPages::StoreToTree(PageId page, ConfigTree& tree) {
-    views[PageIndex(page)]->StoreToTree(tree);
+void GuiPages::StoreAll(ConfigTree& tree) {
+    for (PageId page : kStoreOrder) {
+        views[PageIndex(page)]->StoreToTree(tree);
+    }
 }
 
 void GuiPages::EnableFields(bool enabled) {
@@ -20,8 +24,8 @@ void GuiPages::EnableFields(bool enabled) {
     }
 }
 
-SaveCheckValues GuiPages::CheckValues() const {
-    return forms.CheckValues();
+std::string GuiPages::SaveWarnings() const {
+    return forms.SaveWarnings();
 }
 
 void GuiPages::ResetAll() {

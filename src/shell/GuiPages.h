@@ -15,10 +15,10 @@ public:
 
     void SetViews(const PageViews& pageViews) { views = pageViews; }
 
-    void FillFromTree(PageId page, const ConfigTree& tree) override;
-    void StoreToTree(PageId page, ConfigTree& tree) override;
+    void FillAll(const ConfigTree& tree) override;
+    void StoreAll(ConfigTree& tree) override;
     void EnableFields(bool enabled) override;
-    SaveCheckValues CheckValues() const override;
+    std::string SaveWarnings() const override;
     void ResetAll() override;
     // Takes every page's controls first, without a prompt.
     std::optional<std::uint64_t> StoredState() override;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "document/Pages.h"
+#include "forms/Pages.h"
 
 class QWidget;
 

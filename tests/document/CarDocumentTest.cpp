@@ -12,6 +12,7 @@
 
 #include "DocumentDoubles.h"
 #include "document/CarDocument.h"
+#include "document/SaveCheck.h"
 
 namespace rw {
 namespace {
@@ -27,12 +28,9 @@ std::string CarText(const std::string& name, const std::string& wheelsLine = "  
     return "car\r\n{\r\n   name=" + name + "\r\n" + wheelsLine + "}\r\n";
 }
 
-// Every page's store, then what followed it.
+// The pages' store, then what followed it.
 Log Stores(const Log& after) {
-    Log events;
-    for (PageId page : kStoreOrder) {
-        events.push_back(std::string("store:") + PageTabLabel(page));
-    }
+    Log events{"store"};
     events.insert(events.end(), after.begin(), after.end());
     return events;
 }
@@ -63,7 +61,7 @@ struct Session {
         EXPECT_TRUE(document.IsOpen());
         log.clear();
         host.reports.clear();
-        pages.filled.clear();
+        pages.filled.reset();
         return temp.File("first.ini");
     }
     std::string TreeName() {
@@ -77,12 +75,11 @@ struct Session {
         const auto local = [this](const std::string& path) {
             return path.rfind(temp.path + "/", 0) == 0 ? path.substr(temp.path.size() + 1) : path;
         };
-        const std::vector<std::string>& filled = pages.filled;
-        EXPECT_TRUE(filled.empty() || filled == std::vector(kFillOrder.size(), filled[0]));
+        const std::optional<std::string>& filled = pages.filled;
         std::string facts = local(document.DocumentPath()) + "|" +
                             (host.state.fileBacked ? "1" : "0") + (host.state.open ? "1" : "0") +
                             "|" + local(host.carPathText) + "|" +
-                            (filled.empty() ? "none" : filled[0]) + "|";
+                            filled.value_or("none") + "|";
         for (const Report& report : std::exchange(host.reports, {})) {
             facts += Brief(report) + "|";
         }
@@ -99,7 +96,7 @@ struct Session {
 // A new car saved as first.ini; the warnings are answered No unless `write`.
 void NewSavedAsFirst(Session& s, bool write) {
     s.document.New();
-    s.pages.checkValues.curveTorque = write ? "t.crv" : "";
+    s.pages.warnings = write ? "" : "no curve\n";
     s.host.answers = {false};
     s.host.files.push_back(s.temp.File("first.ini"));
     EXPECT_EQ(s.document.SaveAs(), write);
@@ -191,14 +188,14 @@ TEST(CarDocument, SaveAsksOnWarningsWritesWithoutRefreshAndUndoAllRereads) {
         Session s;
         const std::string path = s.OpenFirst();
         s.pages.onStore = [](ConfigTree& tree) { tree.SetString("car.name", "edited"); };
-        s.pages.checkValues.id = id;
+        s.pages.warnings = std::string(id).empty() ? "no id\n" : "";
         s.host.answers = answers;
         const bool written = std::string(file) == "edited";
         EXPECT_EQ(s.document.SaveDocument(), written);
         EXPECT_EQ(s.log, Stores(answers.empty() ? Log{} : Log{"ask"}));
         for (const Report& question : s.host.questions) {
             EXPECT_EQ(Brief(question),
-                      "! Warning: " + SaveWarningMessage(SaveWarnings(s.pages.checkValues)));
+                      "! Warning: " + SaveWarningMessage(s.pages.warnings));
         }
         EXPECT_EQ(s.TreeName(), "edited");
         EXPECT_EQ(test::ReadFile(path), CarText(file));
@@ -280,14 +277,14 @@ TEST(CarDocument, ModifiedFollowsWhatASaveWouldStore) {
         {"save declined",
          [](Session& s) {
              s.pages.state = 2;
-             s.pages.checkValues.id = "";
+             s.pages.warnings = "no id\n";
              s.host.answers.push_back(false);
              EXPECT_FALSE(s.document.Save());
          },
          true, 1},
         {"saved",
          [](Session& s) {
-             s.pages.checkValues = test::CleanCheckValues();
+             s.pages.warnings.clear();
              EXPECT_TRUE(s.document.Save());
          },
          false, 1},

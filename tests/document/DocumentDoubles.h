@@ -71,36 +71,29 @@ public:
     std::string carPathText = "No file loaded";
 };
 
-// Values that pass every save-time check.
-inline SaveCheckValues CleanCheckValues() {
-    SaveCheckValues values{7000,         900,   500,       1000,     1500, 6500, 3000,
-                           "torque.crv", 0.74f, "rw_test", "050b10", 4.1f, -3.2f};
-    values.suspensions.fill({0.1f, 0.3f, 0.2f});
-    return values;
-}
-
 class RecordingPages : public PageProtocol {
 public:
     explicit RecordingPages(EventLog& log) : log(log) {}
 
     // Notes the tree's car.name, so that tests can tell which tree the pages
     // were filled from.
-    void FillFromTree(PageId, const ConfigTree& tree) override {
-        tree.GetString("car.name", filled.emplace_back());
+    void FillAll(const ConfigTree& tree) override {
+        filled = "";
+        tree.GetString("car.name", *filled);
     }
-    void StoreToTree(PageId page, ConfigTree& tree) override {
-        log.push_back(std::string("store:") + PageTabLabel(page));
+    void StoreAll(ConfigTree& tree) override {
+        log.push_back("store");
         if (onStore) {
             onStore(tree);
         }
     }
     // A refresh enables or disables the fields before it fills the pages, so
-    // `filled` holds the fills of the last refresh only.
+    // `filled` tells of the last refresh only.
     void EnableFields(bool enabled) override {
         fieldsEnabled = enabled;
-        filled.clear();
+        filled.reset();
     }
-    SaveCheckValues CheckValues() const override { return checkValues; }
+    std::string SaveWarnings() const override { return warnings; }
     void ResetAll() override { ++resets; }
     std::optional<std::uint64_t> StoredState() override { return state; }
 
@@ -108,10 +101,12 @@ public:
     int resets = 0;
     // What the pages would store; nothing stands for a field a save refuses.
     std::optional<std::uint64_t> state = 0;
-    SaveCheckValues checkValues = CleanCheckValues();
+    // The save-time warnings the pages would give.
+    std::string warnings;
     std::function<void(ConfigTree&)> onStore;
     std::optional<bool> fieldsEnabled;
-    std::vector<std::string> filled;
+    // The car.name of the tree of the last fill.
+    std::optional<std::string> filled;
 };
 
 }  // namespace rw::test

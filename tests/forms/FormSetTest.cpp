@@ -53,37 +53,6 @@ TEST(FormSet, ASampleCarRoundTripsAndStoresInStoreOrder) {
                                                "wheel3", "handbrakes", "aero"}));
 }
 
-TEST(FormSet, CheckValuesComeFromTheFormsAsStored) {
-    ConfigTree tree = test::TreeOf(
-        "car\n{\nid=<null>\nversion=1\n}\n"
-        "engine\n{\nmax_rpm=7000\nidle_rpm=800\nstall_rpm=900\nstart_rpm=1000\n"
-        "autoclutch_rpm=1500\ncurve_torque=t.crv\nbraking_coeff=-0.5\n"
-        "shifting\n{\nshift_up_rpm=5000\nshift_down_rpm=6000\n}\n}\n"
-        "differential\n{\nratio=3.5\n}\n"
-        "gearbox\n{\ngears=2\ngear0\n{\nratio=-2.5\n}\ngear1\n{\nratio=1.5\n}\n}\n"
-        "susp2\n{\nminlen=0.3\nmaxlen=0.2\nrestlen=0.25\n}\n");
-    FormSet forms;
-    forms.FillAll(tree);
-    // An edit in the Suspension form's working copy counts once stored.
-    forms.Suspension().SetSelection(0x1);
-    forms.Suspension().shown.restLength = 0.5f;
-    forms.Suspension().ApplyField(test::FieldIndex(SuspensionForm::Fields(), "restlen"));
-    forms.StoreAll(tree);
-
-    const SaveCheckValues v = forms.CheckValues();
-    const auto& s = v.suspensions;
-    EXPECT_EQ(std::tuple(v.maxRpm, v.idleRpm, v.stallRpm, v.startRpm, v.autoclutchRpm, v.shiftUpRpm,
-                         v.shiftDownRpm, v.curveTorque, v.brakingCoeff, v.id, v.version,
-                         v.differentialRatio, v.reverseRatio, s[0].restLength, s[2].minLength,
-                         s[2].maxLength, s[2].restLength),
-              std::tuple(7000, 800, 900, 1000, 1500, 5000, 6000, "t.crv", -0.5f, "<null>", "1",
-                         3.5f, -2.5f, 0.5f, 0.3f, 0.2f, 0.25f));
-    // A positive ratio typed into the reverse row is what the warning sees.
-    forms.Gearbox().reverseRatio = 0.5f;
-    forms.StoreAll(tree);
-    EXPECT_EQ(forms.CheckValues().reverseRatio, 0.5f);
-}
-
 // The digest of what a save would store: a file's own spelling of a value
 // is no change, a value typed and typed back is none, any stored value is.
 TEST(FormSetState, TheDigestFollowsWhatASaveWouldStoreNotTheFileText) {

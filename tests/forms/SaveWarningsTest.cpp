@@ -1,18 +1,56 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
 #include <tuple>
 
-#include "DocumentDoubles.h"
 #include "document/SaveCheck.h"
+#include "forms/FormSet.h"
+#include "forms/SaveWarnings.h"
 
 namespace rw {
 namespace {
 
-using Values = SaveCheckValues;
+// The forms the checks read, under the names of what they check.
+struct Values {
+    explicit Values(FormSet& forms)
+        : maxRpm(forms.Engine().maxRpm),
+          idleRpm(forms.Engine().idleRpm),
+          stallRpm(forms.Engine().stallRpm),
+          startRpm(forms.Engine().startRpm),
+          autoclutchRpm(forms.Engine().autoclutchRpm),
+          shiftUpRpm(forms.Engine().shiftUpRpm),
+          shiftDownRpm(forms.Engine().shiftDownRpm),
+          curveTorque(forms.Engine().curveTorque),
+          brakingCoeff(forms.Engine().brakingCoeff),
+          id(forms.General().id),
+          version(forms.General().version),
+          differentialRatio(forms.Driveline().ratio),
+          reverseRatio(forms.Gearbox().reverseRatio),
+          suspensions(forms.Suspension().suspensions) {}
+    std::int32_t &maxRpm, &idleRpm, &stallRpm, &startRpm, &autoclutchRpm, &shiftUpRpm,
+        &shiftDownRpm;
+    std::string& curveTorque;
+    float& brakingCoeff;
+    std::string &id, &version;
+    float &differentialRatio, &reverseRatio;
+    std::array<SuspensionValues, kWheelCount>& suspensions;
+};
+
+// Values that pass every check.
+void Clean(FormSet& forms) {
+    Values v(forms);
+    v.maxRpm = 7000, v.idleRpm = 900, v.stallRpm = 500, v.startRpm = 1000;
+    v.autoclutchRpm = 1500, v.shiftUpRpm = 6500, v.shiftDownRpm = 3000;
+    v.curveTorque = "torque.crv", v.brakingCoeff = 0.74f, v.id = "rw_test", v.version = "050b10";
+    v.differentialRatio = 4.1f, v.reverseRatio = -3.2f;
+    for (SuspensionValues& susp : v.suspensions) {
+        susp.minLength = 0.1f, susp.maxLength = 0.3f, susp.restLength = 0.2f;
+    }
+}
 
 constexpr const char* kStallIdle = "Engine Stall RPM is greater than the engine Idle RPM.\n";
 constexpr const char* kStallMax = "Engine Stall RPM is greater than the engine Max RPM.\n";
@@ -39,8 +77,11 @@ std::string Rest(int i) {
 }
 
 // Sets one suspension's min, max and rest lengths.
-std::function<void(Values&)> Susp(int i, Values::Suspension lengths) {
-    return [=](Values& v) { v.suspensions[static_cast<std::size_t>(i)] = lengths; };
+std::function<void(Values&)> Susp(int i, std::array<float, 3> lengths) {
+    return [=](Values& v) {
+        SuspensionValues& susp = v.suspensions[static_cast<std::size_t>(i)];
+        susp.minLength = lengths[0], susp.maxLength = lengths[1], susp.restLength = lengths[2];
+    };
 }
 
 // Each check failing alone, one past its bound where the bound is a number;
@@ -77,7 +118,8 @@ TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
              v.shiftUpRpm = v.shiftDownRpm;
              v.curveTorque = " ", v.id = "<NULL>", v.brakingCoeff = 0.0f;
              v.differentialRatio = tiny, v.reverseRatio = 0.0f;
-             v.suspensions = {{{0.1f, 0.3f, 0.1f}, {0.1f, 0.3f, 0.3f}, {0.2f, 0.2f, 0.2f}}};
+             Susp(0, {0.1f, 0.3f, 0.1f})(v), Susp(1, {0.1f, 0.3f, 0.3f})(v);
+             Susp(2, {0.2f, 0.2f, 0.2f})(v);
          },
          ""},
         {"negative speeds compare signed",
@@ -89,22 +131,29 @@ TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
     };
     for (const auto& [name, change, expected] : cases) {
         SCOPED_TRACE(name);
-        Values values = test::CleanCheckValues();
+        FormSet forms;
+        Clean(forms);
+        Values values(forms);
         change(values);
-        EXPECT_EQ(SaveWarnings(values), expected);
+        EXPECT_EQ(SaveWarnings(forms), expected);
     }
 }
 
 TEST(SaveWarningsTest, EveryCheckFailingListsTheLinesInOrder) {
-    Values values{100, 200, 300, 101, 102, 1, 2, "", -1.0f, "", "", 0.0f, 1.0f};
-    values.suspensions.fill({0.3f, 0.2f, 0.1f});
+    FormSet forms;
+    Values v(forms);
+    v.maxRpm = 100, v.idleRpm = 200, v.stallRpm = 300, v.startRpm = 101, v.autoclutchRpm = 102;
+    v.shiftUpRpm = 1, v.shiftDownRpm = 2, v.brakingCoeff = -1.0f, v.reverseRatio = 1.0f;
+    for (int i = 0; i < 4; ++i) {
+        Susp(i, {0.3f, 0.2f, 0.1f})(v);
+    }
     std::string expected = std::string(kStallIdle) + kStallMax + kIdleMax + kAutoclutchMax +
                            kStartMax + kShift + kCurve + kId + kVersion + kBraking + kDiff +
                            kReverse;
     for (int i = 0; i < 4; ++i) {
         expected += MinMax(i) + Rest(i);
     }
-    EXPECT_EQ(SaveWarnings(values), expected);
+    EXPECT_EQ(SaveWarnings(forms), expected);
 }
 
 TEST(SaveWarningMessageTest, WrapsTheLines) {
