@@ -86,18 +86,6 @@ public:
         }
     }
 
-    // The command line chooses no files, asks nothing and opens nothing.
-    std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool AskYesNo(const Report&, DefaultAnswer) override { return false; }
-    void OpenWithDefaultApp(const std::string&) override {}
-    void ShowState(const DocumentState&) override {}
-    void SetCarPathText(const std::string&) override {}
-
     std::ostream& stream;
     std::string file;
     int count = 0;

@@ -17,19 +17,11 @@
 
 namespace {
 
+// Answers Yes to every question, as a user saving anyway would.
 class QuietHost : public rw::DocumentHost {
 public:
     void Show(const rw::Report&) override {}
-    std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
     bool AskYesNo(const rw::Report&, rw::DefaultAnswer) override { return true; }
-    void OpenWithDefaultApp(const std::string&) override {}
-    void ShowState(const rw::DocumentState&) override {}
-    void SetCarPathText(const std::string&) override {}
 };
 
 }  // namespace
