@@ -32,9 +32,7 @@ public:
         return std::nullopt;
     }
     // A Yes/No question; true for Yes.
-    virtual bool AskYesNo(const Report& /*question*/, DefaultAnswer /*preferred*/) {
-        return false;
-    }
+    virtual bool AskYesNo(const Report& /*question*/, DefaultAnswer /*preferred*/) { return false; }
     // Hands the file to the desktop's default application for its type.
     virtual void OpenWithDefaultApp(const std::string& /*path*/) {}
     virtual void ShowState(const DocumentState& /*state*/) {}

@@ -1,7 +1,6 @@
 #include "forms/FormSet.h"
 
 #include "forms/SaveWarnings.h"
-
 #include "tree/FileStamp.h"
 
 namespace rw {

@@ -43,8 +43,7 @@ std::string SaveWarnings(const FormSet& forms) {
     check(Missing(forms.General().version),
           "This car has no Version. It will not load in Tavix without one.\n");
     check(engine.brakingCoeff < 0.0f, "Engine Braking coefficient should be > 0.\n");
-    check(forms.Driveline().ratio == 0.0f,
-          "The Differential ratio is 0. The car will not move.\n");
+    check(forms.Driveline().ratio == 0.0f, "The Differential ratio is 0. The car will not move.\n");
     check(forms.Gearbox().reverseRatio > 0.0f, "Reverse Gear ratio should be negative.\n");
     for (int i = 0; i < kWheelCount; ++i) {
         const SuspensionValues& susp = forms.Suspension().suspensions[i];

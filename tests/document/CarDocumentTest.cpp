@@ -78,8 +78,7 @@ struct Session {
         const std::optional<std::string>& filled = pages.filled;
         std::string facts = local(document.DocumentPath()) + "|" +
                             (host.state.fileBacked ? "1" : "0") + (host.state.open ? "1" : "0") +
-                            "|" + local(host.carPathText) + "|" +
-                            filled.value_or("none") + "|";
+                            "|" + local(host.carPathText) + "|" + filled.value_or("none") + "|";
         for (const Report& report : std::exchange(host.reports, {})) {
             facts += Brief(report) + "|";
         }
@@ -194,8 +193,7 @@ TEST(CarDocument, SaveAsksOnWarningsWritesWithoutRefreshAndUndoAllRereads) {
         EXPECT_EQ(s.document.SaveDocument(), written);
         EXPECT_EQ(s.log, Stores(answers.empty() ? Log{} : Log{"ask"}));
         for (const Report& question : s.host.questions) {
-            EXPECT_EQ(Brief(question),
-                      "! Warning: " + SaveWarningMessage(s.pages.warnings));
+            EXPECT_EQ(Brief(question), "! Warning: " + SaveWarningMessage(s.pages.warnings));
         }
         EXPECT_EQ(s.TreeName(), "edited");
         EXPECT_EQ(test::ReadFile(path), CarText(file));
