@@ -35,30 +35,70 @@ constexpr const char* kHelp =
     "for check) as lines \"FILE: TEXT\". Exit status: 0 success, 1 missing key (get) or\n"
     "reports (check), 2 usage error or a file that cannot be read, loaded or written.\n";
 
-// Text from a car file or a file name, fit for a terminal: control
-// characters (also the C1 ones in UTF-8) as \xHH, so that a file cannot send
-// escape sequences to the terminal.
+// The length of the UTF-8 sequence at the start of `text`, or 0 where it
+// does not start one.
+std::size_t Utf8Length(std::string_view text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xc2 && lead < 0xe0 ? 2
+                               : lead >= 0xe0 && lead < 0xf0 ? 3
+                               : lead >= 0xf0 && lead < 0xf5 ? 4
+                                                             : 0;
+    if (length == 0 || length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xc0) != 0x80) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+// Whether a character may reach a terminal as it is: no control character
+// (C0, DEL, C1 whether in UTF-8 or alone) and no control of the text's
+// direction, which could make a message read otherwise than it is.
+bool Printable(std::string_view character) {
+    const auto c = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1) {
+        return c >= 0x20 && c != 0x7f;
+    }
+    static constexpr std::string_view kHidden[] = {"\u200e", "\u200f", "\u061c", "\u202a",
+                                                   "\u202b", "\u202c", "\u202d", "\u202e",
+                                                   "\u2066", "\u2067", "\u2068", "\u2069"};
+    const bool c1 = c == 0xc2 && static_cast<unsigned char>(character[1]) < 0xa0;
+    return !c1 && std::find(std::begin(kHidden), std::end(kHidden), character) == std::end(kHidden);
+}
+
+// Text from a car file or a file name, fit for a terminal: what Printable
+// refuses, and bytes that are no UTF-8, as \xHH, so that a file cannot send
+// escape sequences to the terminal or turn a message around.
 std::string Escaped(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    auto escape = [&out](unsigned char c) {
-        constexpr const char* kHex = "0123456789abcdef";
-        out += "\\x";
-        out += kHex[c >> 4];
-        out += kHex[c & 0xf];
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if (c < 0x20 || c == 0x7f) {
-            escape(c);
-        } else if (c == 0xc2 && next >= 0x80 && next <= 0x9f) {
-            escape(c);
-            escape(next);
-            ++i;
-        } else {
-            out += static_cast<char>(c);
+    while (!text.empty()) {
+        const std::size_t length = Utf8Length(text);
+        if (length > 0 && Printable(text.substr(0, length))) {
+            out.append(text.substr(0, length));
+            text.remove_prefix(length);
+            continue;
         }
+        // A lone byte of another encoding (a Windows-1252 letter) shows as
+        // it is; a lone C1 byte or a refused character is escaped whole.
+        if (length == 0 && static_cast<unsigned char>(text[0]) >= 0xa0) {
+            out += text[0];
+            text.remove_prefix(1);
+            continue;
+        }
+        const std::size_t escaped = std::max<std::size_t>(length, 1);
+        for (const char c : text.substr(0, escaped)) {
+            constexpr const char* kHex = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[static_cast<unsigned char>(c) >> 4];
+            out += kHex[static_cast<unsigned char>(c) & 0xf];
+        }
+        text.remove_prefix(escaped);
     }
     return out;
 }
@@ -132,7 +172,7 @@ int Format(const Args& args, std::ostream& out, std::ostream& err) {
     return Written(WriteTree(tree, args[1], out, err));
 }
 
-int Get(const Args& args, std::ostream& out, std::ostream& err) {
+int GetValue(const Args& args, std::ostream& out, std::ostream& err, bool escaped) {
     ConfigTree tree(args[0]);
     LineReporter reporter(err, args[0]);
     if (!ReadTree(tree, reporter)) {
@@ -140,10 +180,19 @@ int Get(const Args& args, std::ostream& out, std::ostream& err) {
     }
     std::string value;
     if (!tree.GetString(args[1], value)) {
+        reporter.Print("no key \"" + Excerpt(args[1]) + "\"");
         return kExitFindings;
     }
-    out << value << '\n';
+    out << (escaped ? Escaped(value) : value) << '\n';
     return kExitSuccess;
+}
+
+// The bytes as they are for a script; for a terminal, nothing it would obey.
+int Get(const Args& args, std::ostream& out, std::ostream& err) {
+    return GetValue(args, out, err, false);
+}
+int GetForTerminal(const Args& args, std::ostream& out, std::ostream& err) {
+    return GetValue(args, out, err, true);
 }
 
 // Why the file could not hold the dotted key, or empty when it can: each
@@ -192,8 +241,18 @@ int Set(const Args& given, std::ostream& out, std::ostream& err) {
     }
     ConfigTree tree(args[0]);
     LineReporter reporter(err, args[0]);
+    if (args[0] == "-") {
+        reporter.Print("set changes a car file in place; \"-\" names none");
+        return kExitFailure;
+    }
     if (const std::string problem = KeyProblem(args[1]); !problem.empty()) {
         reporter.Print("The key \"" + Excerpt(args[1]) + "\" cannot be set: " + problem);
+        return kExitFailure;
+    }
+    // The reader would take the line for an inheritance line.
+    if (args[2].find('~') != std::string::npos) {
+        reporter.Print("The value \"" + Excerpt(args[2]) +
+                       "\" cannot be set: the car file cannot hold \"~\" in a value");
         return kExitFailure;
     }
     if (!ReadTree(tree, reporter)) {
@@ -296,7 +355,8 @@ constexpr Command kCommands[] = {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool outIsTerminal) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         out << kHelp;
         return kExitSuccess;
@@ -308,7 +368,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const Command& command : kCommands) {
         if (!args.empty() && args[0] == command.name && args.size() - 1 >= command.minArgs &&
             args.size() - 1 <= command.maxArgs) {
-            return command.run(Args(args.begin() + 1, args.end()), out, err);
+            const auto run = outIsTerminal && command.run == Get ? GetForTerminal : command.run;
+            return run(Args(args.begin() + 1, args.end()), out, err);
         }
     }
     err << kHelp;

@@ -15,7 +15,9 @@ enum ExitStatus : int {
     kExitFailure = 2,
 };
 
-// Runs one rigwright-cli command; returns its ExitStatus.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Runs one rigwright-cli command; returns its ExitStatus. Values printed to a
+// terminal have their control characters escaped.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool outIsTerminal = false);
 
 }  // namespace rw

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -7,7 +9,7 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
-    int status = rw::RunCli(args, std::cout, std::cerr);
+    int status = rw::RunCli(args, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1);
     std::cout.flush();
     if (!std::cout) {
         // A full disk or a closed standard output: the output is incomplete.

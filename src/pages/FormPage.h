@@ -85,7 +85,10 @@ protected:
                 return;
             }
             TakeFields(TakeReason::Action);
-            exchange.Assign(edit, FileNameOnly(*chosen));
+            if (!exchange.Assign(edit, FileNameOnly(*chosen))) {
+                DataExchange::ReportBadField(dialogs,
+                                             BadField{edit, DataExchange::kCannotHoldTilde}, this);
+            }
         });
     }
 

@@ -47,6 +47,12 @@ template <typename Number>
 constexpr const char* kPrompt =
     std::is_same_v<Number, std::int32_t> ? "Please enter an integer." : "Please enter a number.";
 
+// The reader takes a line holding "~" for an inheritance line, so such a
+// value would come back as something else.
+bool CannotHold(std::string_view bytes) {
+    return bytes.find('~') != std::string_view::npos;
+}
+
 // Longer values are no text to edit in a field, and laying one of a hundred
 // megabytes out takes gigabytes: the field shows its beginning, read-only,
 // and gives back every byte of it.
@@ -99,6 +105,8 @@ void DataExchange::Bind(QLineEdit* edit, std::string* value) {
     // Car file values may be longer than a line edit's default limit.
     edit->setMaxLength(std::numeric_limits<int>::max());
     bindings.emplace_back(std::in_place_type<TextBinding<QLineEdit>>, edit, value);
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [edit](const QString& text) { MarkInvalid(edit, text.contains(u'~')); });
 }
 
 void DataExchange::Bind(QPlainTextEdit* edit, std::string* value) {
@@ -213,17 +221,22 @@ std::optional<BadField> DataExchange::TakeOne(NumberBinding<Number>& binding) {
 template <typename Edit>
 std::optional<BadField> DataExchange::TakeOne(TextBinding<Edit>& binding) {
     const QString text = TextOf(binding.widget);
-    std::string& value = *binding.value;
+    std::string taken = *binding.value;
     if (binding.pushed && text == binding.shownText) {
-        value = binding.shownBytes;
+        taken = binding.shownBytes;
     } else if (!binding.pushed) {
-        binding.encoding = DetectEncoding(value);
-        if (text != DecodeBytes(value, binding.encoding)) {
-            value = EncodeText(text, binding.encoding);
+        binding.encoding = DetectEncoding(taken);
+        if (text != DecodeBytes(taken, binding.encoding)) {
+            taken = EncodeText(text, binding.encoding);
         }
     } else {
-        value = EncodeText(text, binding.encoding);
+        taken = EncodeText(text, binding.encoding);
     }
+    if (CannotHold(taken)) {
+        MarkInvalid(binding.widget, true);
+        return BadField{binding.widget, kCannotHoldTilde};
+    }
+    *binding.value = std::move(taken);
     return std::nullopt;
 }
 
@@ -252,7 +265,7 @@ bool DataExchange::IsBound(const QWidget* widget) const {
 bool DataExchange::Assign(QWidget* widget, std::string bytes) {
     Binding* binding = Find(widget);
     auto* text = binding ? std::get_if<TextBinding<QLineEdit>>(binding) : nullptr;
-    if (text == nullptr) {
+    if (text == nullptr || CannotHold(bytes)) {
         return false;
     }
     *text->value = std::move(bytes);

@@ -38,6 +38,8 @@ public:
     // Set (true) on a field bound to an integer, so that its spin button
     // writes whole numbers only.
     static constexpr const char* kIntegerProperty = "integerField";
+    // What a text field holding "~" is told: the file cannot keep it.
+    static constexpr const char* kCannotHoldTilde = "The car file cannot hold \"~\" in a value.";
 
     explicit DataExchange(Dialogs& dialogs) : dialogs(dialogs) {}
     DataExchange(const DataExchange&) = delete;
@@ -85,6 +87,7 @@ public:
     bool IsBound(const QWidget* widget) const;
     // Gives a text field's member these bytes and shows them, as if the
     // user had typed them, without going through the field's encoding.
+    // False, and nothing changes, for bytes the car file cannot hold.
     bool Assign(QWidget* widget, std::string bytes);
 
     // Marks a field whose text is not acceptable, or clears the mark.

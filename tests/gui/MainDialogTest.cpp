@@ -266,12 +266,16 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
           {PageId::Wheels, "radiusEdit", "-"},
           {PageId::Misc, "lockEdit", "+"},
           {PageId::Aero, "areaEdit", "x"}},
-         "an integer.\n\nField \"k (Spring rate):\" on the Suspension page."},
+         "Please enter an integer.\n\nField \"k (Spring rate):\" on the Suspension page."},
         // Text that parses, refused by the page.
         {{{PageId::Gearbox, "gearCountEdit", "9"}},
-         "a number of gears between 1 and 7.\n\nField \"Gears:\" on the Gearbox page."},
+         "Please enter a number of gears between 1 and 7.\n\nField \"Gears:\" on the Gearbox "
+         "page."},
+        // The reader would take the line for an inheritance line.
+        {{{PageId::General, "nameEdit", "Kestrel Mk~II"}},
+         "The car file cannot hold \"~\" in a value.\n\nField \"Name\" on the General page."},
         {{{PageId::Body, "cgYEdit", "?"}},
-         "a number.\n\nField \"y:\" in \"Centre of Gravity\" on the Body page."},
+         "Please enter a number.\n\nField \"y:\" in \"Centre of Gravity\" on the Body page."},
     };
     for (const auto& [typed, message] : cases) {
         SCOPED_TRACE(message);
@@ -293,7 +297,7 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
         QLineEdit* bad = edit(typed[0]);
         for (const char* button : {"saveButton", "saveAsButton"}) {
             Click(each, button);
-            EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Please enter " + message});
+            EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{message});
             dialogs.messages.clear();
             EXPECT_EQ(each.ShownPage(), each.View(typed[0].slot));
             EXPECT_EQ(each.focusWidget(), bad);
