@@ -1,6 +1,7 @@
 #include "document/TreeReports.h"
 
 #include <string>
+#include <utility>
 
 namespace rw {
 
@@ -34,12 +35,20 @@ private:
     void Note(const Diagnostic& diagnostic) {
         switch (diagnostic.kind) {
             case Diagnostic::Kind::UninterpretableLine:
-                if (showErrors) {
-                    reporter.Show(Report{ReportKind::UninterpretableLine,
-                                         "Cannot interpret value \"" + Excerpt(diagnostic.text) +
-                                             "\" on line " + std::to_string(diagnostic.line),
-                                         kAppCaption, MessageIcon::Exclamation});
-                }
+                Line("Cannot interpret value \"" + Excerpt(diagnostic.text) + "\" on line " +
+                     std::to_string(diagnostic.line));
+                return;
+            case Diagnostic::Kind::ByteOrderMark:
+                Line("Line 1 begins with a byte order mark.");
+                return;
+            case Diagnostic::Kind::CarriageReturn:
+                Line("Line " + std::to_string(diagnostic.line) +
+                     " holds a carriage return that does not end it: \"" +
+                     Excerpt(diagnostic.text) + "\"");
+                return;
+            case Diagnostic::Kind::TextAfterBrace:
+                Line("Text after the brace on line " + std::to_string(diagnostic.line) +
+                     " is not read: \"" + Excerpt(diagnostic.text) + "\"");
                 return;
             case Diagnostic::Kind::SurplusClose:
                 surplusClose = true;
@@ -47,6 +56,15 @@ private:
             case Diagnostic::Kind::UnclosedBlock:
                 unclosed = true;
                 return;
+        }
+    }
+
+    // A line the tree does not hold as the file has it, shown like the
+    // uninterpretable ones.
+    void Line(std::string text) {
+        if (showErrors) {
+            reporter.Show(Report{ReportKind::UninterpretableLine, std::move(text), kAppCaption,
+                                 MessageIcon::Exclamation});
         }
     }
 

@@ -65,6 +65,8 @@ public:
     std::size_t unreadLines = 0;
     // The file as the last Read found it.
     FileStamp readStamp;
+    // The text began with a UTF-8 byte order mark; a save writes it again.
+    bool byteOrderMark = false;
 
 private:
     void NewRoot();
@@ -85,6 +87,8 @@ private:
 // cycle, so that no file can make a lookup cost more than this many walks of
 // its path.
 inline constexpr int kMaxInheritHops = 256;
+
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The name of every tree's root node.
 inline constexpr std::string_view kRootName = "INI File";

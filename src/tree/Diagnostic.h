@@ -12,6 +12,10 @@ struct Diagnostic {
         UninterpretableLine,  // no "=", no "~" and no brace: kept as a bare name
         SurplusClose,         // a "}" with no block open
         UnclosedBlock,        // a block still open at the end of the file
+        // Lines read otherwise than they look:
+        ByteOrderMark,   // the file begins with one; the tree keeps it
+        CarriageReturn,  // a CR inside a line: the file may end its lines with CR only
+        TextAfterBrace,  // "{ x=1", "} ; note", "}}": what follows the brace is dropped
     };
     Kind kind;
     long long line;  // 1 for the first line

@@ -93,7 +93,7 @@ class LineReader {
 public:
     LineReader(NodeArena& arena, TreeNode& root, const DiagnosticSink& sink)
         : arena(arena), sink(sink) {
-        open.push_back({&root, 0, 0});
+        open.push_back({&root, 0, 0, false});
     }
 
     // Returns the number of lines the tree does not hold as they stand.
@@ -105,13 +105,13 @@ public:
             Handle(line);
         });
         FlushPending();
-        const std::size_t unclosed = open.size() - 1;
         while (open.size() > 1) {
+            unread += open.back().counted ? 0 : 1;
             Note(Diagnostic::Kind::UnclosedBlock, open.back().line, open.back().block->name);
             Close();
         }
         Close();
-        return unread + unclosed;
+        return unread;
     }
 
 private:
@@ -120,12 +120,24 @@ private:
         TreeNode* block;
         std::size_t firstChild;  // in `pending`
         long long line;          // where the block opened
+        bool counted;            // that line is among the unread ones already
     };
 
     void Note(Diagnostic::Kind kind, long long line, std::string_view text) {
         if (sink) {
             sink(Diagnostic{kind, line, text});
         }
+    }
+
+    // True when the line has text after its brace, which is dropped.
+    bool NoteTextAfterBrace(std::string_view line) {
+        if (line.size() <= 1 || lineCounted) {
+            return lineCounted;
+        }
+        ++unread;
+        lineCounted = true;
+        Note(Diagnostic::Kind::TextAfterBrace, lineNumber, line);
+        return true;
     }
 
     TreeNode* Add(NodeKind kind, std::string_view name, std::string_view value) {
@@ -146,6 +158,11 @@ private:
     void Handle(const Line& raw) {
         // Trimming takes blanks and line ends only, so the marks stay inside.
         const std::string_view line = TrimLine(raw.text);
+        lineCounted = line.find('\r') != std::string_view::npos;
+        if (lineCounted) {
+            ++unread;
+            Note(Diagnostic::Kind::CarriageReturn, lineNumber, line);
+        }
         if (line.empty()) {
             FlushPending();
             Add(NodeKind::BlankLine, {}, {});
@@ -154,7 +171,7 @@ private:
         }
         switch (line.front()) {
             case '{':
-                Open();
+                Open(NoteTextAfterBrace(line));
                 previous = Previous::Other;
                 return;
             case ';':
@@ -164,6 +181,7 @@ private:
                 return;
             case '}':
                 FlushPending();
+                NoteTextAfterBrace(line);
                 if (open.size() == 1) {
                     // A surplus brace: what follows stays in the root.
                     ++unread;
@@ -199,6 +217,7 @@ private:
             FlushPending();
             pendingName = line;
             pendingLine = lineNumber;
+            pendingCounted = lineCounted;
             previous = Previous::PendingName;
             return;
         }
@@ -211,7 +230,7 @@ private:
         previous = Previous::ValueLine;
     }
 
-    void Open() {
+    void Open(bool counted) {
         TreeNode* block = nullptr;
         switch (previous) {
             case Previous::PendingName:
@@ -227,7 +246,7 @@ private:
             case Previous::Other:
                 return;
         }
-        open.push_back({block, pending.size(), lineNumber});
+        open.push_back({block, pending.size(), lineNumber, counted});
     }
 
     void FlushPending() {
@@ -235,7 +254,7 @@ private:
             return;
         }
         Add(NodeKind::LoneName, pendingName, {});
-        ++unread;
+        unread += pendingCounted ? 0 : 1;
         previous = Previous::Other;
         Note(Diagnostic::Kind::UninterpretableLine, pendingLine, pendingName);
     }
@@ -248,6 +267,9 @@ private:
     TreeNode* previousNode = nullptr;
     std::string_view pendingName;
     long long pendingLine = 0;
+    bool pendingCounted = false;
+    // The line being read has been counted among the unread ones.
+    bool lineCounted = false;
     long long lineNumber = 0;
     // Lone names and surplus braces so far.
     std::size_t unread = 0;
@@ -286,7 +308,17 @@ void ConfigTree::ReadText(std::string_view text, const DiagnosticSink& sink) {
 
 void ConfigTree::ReadSource(const DiagnosticSink& sink) {
     NewRoot();
-    unreadLines = LineReader(arena, *root, sink).Run(source.Text());
+    std::string_view text = source.Text();
+    // Windows editors put one before the text; the file's first name would
+    // begin with it and no key of that block would be found.
+    byteOrderMark = text.starts_with(kByteOrderMark);
+    if (byteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+        if (sink) {
+            sink(Diagnostic{Diagnostic::Kind::ByteOrderMark, 1, {}});
+        }
+    }
+    unreadLines = LineReader(arena, *root, sink).Run(text) + (byteOrderMark ? 1 : 0);
     isRead = true;
 }
 

@@ -138,11 +138,15 @@ std::error_code ConfigTree::Save(FileStamp* written) const {
 
 std::error_code ConfigTree::WriteText(const ByteSink& sink) const {
     return WriteBounded(
-        [this](const ByteSink& piece) { return root == nullptr || WriteTree(*root, piece); }, sink);
+        [this](const ByteSink& piece) {
+            return (!byteOrderMark || piece(kByteOrderMark)) &&
+                   (root == nullptr || WriteTree(*root, piece));
+        },
+        sink);
 }
 
 std::string ConfigTree::ToText() const {
-    std::string text;
+    std::string text(byteOrderMark ? kByteOrderMark : std::string_view());
     if (root != nullptr) {
         WriteTree(*root, [&text](std::string_view data) {
             text.append(data);

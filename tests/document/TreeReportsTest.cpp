@@ -41,6 +41,17 @@ TEST(TreeReports, TheReadersFindingsBecomeTheEditorsMessages) {
         {"}\na\n{\n", true, {close}},
         {"a\n{\nb\n{\n", false, {open}},
         {longName + "\n", true, {line + "\"" + longName.substr(0, 200) + "...\" on line 1"}},
+        // Lines read otherwise than they look are shown as uninterpretable ones.
+        {"\xEF\xBB\xBF"
+         "car\n{\n} x\ny\rz=1\n",
+         true,
+         {"0 2 TAVIX Rigwright: Line 1 begins with a byte order mark.",
+          "0 2 TAVIX Rigwright: Text after the brace on line 3 is not read: \"} x\"",
+          "0 2 TAVIX Rigwright: Line 4 holds a carriage return that does not end it: \"y\rz=1\""}},
+        {"\xEF\xBB\xBF"
+         "car\n{\n} x\n",
+         false,
+         {}},
     };
     for (const auto& c : cases) {
         test::RecordingReporter reporter;

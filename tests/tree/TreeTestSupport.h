@@ -20,7 +20,9 @@ namespace rw::test {
 struct Diagnostics {
     DiagnosticSink Sink() {
         return [this](const Diagnostic& d) {
-            constexpr const char* kKinds[] = {"uninterpretable", "surplus close", "unclosed"};
+            constexpr const char* kKinds[] = {"uninterpretable", "surplus close",
+                                              "unclosed",        "byte order mark",
+                                              "carriage return", "text after brace"};
             lines.push_back(std::string(kKinds[static_cast<int>(d.kind)]) + " " +
                             std::to_string(d.line) + ": " + std::string(d.text));
         };
