@@ -104,17 +104,34 @@ std::string Escaped(std::string_view text) {
 }
 
 // Prints every report as one line "FILE: TEXT".
+// After the first hundred lines that could not be interpreted, the rest
+// are summed up in one line, as the editor does after ten boxes.
 class LineReporter : public DocumentHost {
 public:
+    static constexpr int kShownLines = 100;
+
     LineReporter(std::ostream& stream, std::string file) : stream(stream), file(std::move(file)) {}
+    ~LineReporter() override { Flush(); }
+    LineReporter(const LineReporter&) = delete;
+    LineReporter& operator=(const LineReporter&) = delete;
 
-    void Show(const Report& report) override { Print(report.text); }
+    void Show(const Report& report) override {
+        if (report.kind == ReportKind::UninterpretableLine && ++lines > kShownLines) {
+            ++suppressed;
+            ++count;
+            return;
+        }
+        Print(report.text);
+    }
 
+    // One write a line: standard error is unbuffered.
     void Print(std::string_view text) {
+        Flush();
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
             text.remove_suffix(1);
         }
-        stream << Escaped(file) << ": " << Escaped(text) << '\n';
+        const std::string line = Escaped(file) + ": " + Escaped(text) + "\n";
+        stream.write(line.data(), static_cast<std::streamsize>(line.size()));
         ++count;
     }
 
@@ -129,6 +146,18 @@ public:
     std::ostream& stream;
     std::string file;
     int count = 0;
+
+private:
+    void Flush() {
+        if (suppressed > 0) {
+            const int more = std::exchange(suppressed, 0);
+            Print(std::to_string(more) + " more lines could not be interpreted.");
+            --count;  // the lines summed up were counted already
+        }
+    }
+
+    int lines = 0;
+    int suppressed = 0;
 };
 
 // Reads a file as the editor's Load does; false when it could not be read.

@@ -10,6 +10,10 @@ std::string FileErrorReason(std::error_code error, bool writing) {
     if (error == CarFileError::NotRegularFile) {
         return "it is no regular file";
     }
+    if (error == CarFileError::TooManyLines) {
+        return "it has more than " + std::to_string(kMaxCarFileLines) +
+               " lines, the limit for a car file";
+    }
     if (error == CarFileError::TooLarge) {
         return std::string(writing ? "the text would be" : "it is") + " larger than " +
                std::to_string(kMaxCarFileSize >> 20) + " MB, the limit for a car file";

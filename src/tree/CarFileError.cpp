@@ -15,6 +15,8 @@ public:
                 return "not a regular file";
             case CarFileError::TooLarge:
                 return "larger than a car file may be";
+            case CarFileError::TooManyLines:
+                return "more lines than a car file may have";
         }
         return "unknown error";
     }

@@ -9,6 +9,7 @@ namespace rw {
 enum class CarFileError {
     NotRegularFile = 1,  // a folder, device, FIFO or socket
     TooLarge,            // more than kMaxCarFileSize bytes
+    TooManyLines,        // more than kMaxCarFileLines lines
 };
 
 const std::error_category& CarFileCategory();

@@ -71,6 +71,7 @@ public:
 private:
     void NewRoot();
     void ReadSource(const DiagnosticSink& sink);
+    bool WritesByteOrderMark() const;
     TreeNode* Lookup(std::string_view path, bool inherit) const;
     TreeNode* SetterNode(std::string_view path);
     void SetValue(std::string_view path, std::string_view text, std::string_view bare);

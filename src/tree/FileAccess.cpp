@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <utility>
 
 namespace rw {
@@ -45,6 +46,21 @@ std::error_code ReadAll(int fd, LargeBuffer& buffer, std::size_t& size) {
         }
         size += static_cast<std::size_t>(count);
     }
+}
+
+// Whether the text has more than `limit` lines, counted at memchr's pace.
+bool LineCountAbove(std::string_view text, std::size_t limit) {
+    std::size_t breaks = 0;
+    const char* const end = text.data() + text.size();
+    for (const char* at = text.data(); at < end && breaks <= limit; ++breaks) {
+        const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+        if (found == nullptr) {
+            // The last line, without a line break.
+            return breaks + 1 > limit;
+        }
+        at = static_cast<const char*>(found) + 1;
+    }
+    return breaks > limit;
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -218,6 +234,11 @@ std::error_code ReadFile(const std::string& path, SourceText& content, FileStamp
         LargeBuffer buffer(static_cast<std::size_t>(info.st_size) + 1 + SourceText::kReadAhead);
         std::size_t size = 0;
         error = ReadAll(fd, buffer, size);
+        if (!error &&
+            LineCountAbove(std::string_view(reinterpret_cast<const char*>(buffer.data()), size),
+                           kMaxCarFileLines)) {
+            error = CarFileError::TooManyLines;
+        }
         if (!error) {
             std::fill_n(buffer.data() + size, SourceText::kReadAhead, std::byte{0});
             content.buffer = std::move(buffer);

@@ -15,6 +15,10 @@ namespace rw {
 // The largest car file read or written: far above any real car, small enough
 // that a file picked by mistake cannot exhaust the memory.
 inline constexpr std::uint64_t kMaxCarFileSize = std::uint64_t{256} << 20;
+// The most lines a car file read may have. Real cars have hundreds; each line
+// costs a node and more, so a file of empty lines would need many times its
+// size in memory.
+inline constexpr std::size_t kMaxCarFileLines = 2'000'000;
 
 // The text a tree is read from, followed by kReadAhead zero bytes, so that
 // the reader may look at a whole block of bytes at any place of the text

@@ -139,14 +139,28 @@ std::error_code ConfigTree::Save(FileStamp* written) const {
 std::error_code ConfigTree::WriteText(const ByteSink& sink) const {
     return WriteBounded(
         [this](const ByteSink& piece) {
-            return (!byteOrderMark || piece(kByteOrderMark)) &&
+            return (!WritesByteOrderMark() || piece(kByteOrderMark)) &&
                    (root == nullptr || WriteTree(*root, piece));
         },
         sink);
 }
 
+bool ConfigTree::WritesByteOrderMark() const {
+    if (byteOrderMark) {
+        return true;
+    }
+    // A first name that begins with the mark's bytes would lose them to the
+    // next read, which takes them for a mark: one more keeps them.
+    if (root == nullptr || root->children.empty()) {
+        return false;
+    }
+    const TreeNode& first = *root->children[0];
+    return first.kind != NodeKind::Comment && first.kind != NodeKind::BlankLine &&
+           std::string_view(first.name).starts_with(kByteOrderMark);
+}
+
 std::string ConfigTree::ToText() const {
-    std::string text(byteOrderMark ? kByteOrderMark : std::string_view());
+    std::string text(WritesByteOrderMark() ? kByteOrderMark : std::string_view());
     if (root != nullptr) {
         WriteTree(*root, [&text](std::string_view data) {
             text.append(data);

@@ -77,6 +77,12 @@ int UnreadableFaults(const std::string& path, int error) {
 
 TEST(Reader, UnreadableFilesGiveTheSystemsReason) {
     TempDir dir;
+    // Lines are bounded as well as bytes: a file of empty lines would need
+    // many times its size in memory.
+    ASSERT_TRUE(WriteFile(dir.File("most.ini"), std::string(kMaxCarFileLines - 1, '\n') + "x"));
+    ASSERT_TRUE(WriteFile(dir.File("more.ini"), std::string(kMaxCarFileLines + 1, '\n')));
+    EXPECT_FALSE(ConfigTree(dir.File("most.ini")).Read());
+    EXPECT_EQ(ConfigTree(dir.File("more.ini")).Read(), CarFileError::TooManyLines);
     ASSERT_EQ(mkdir(dir.File("folder.ini").c_str(), 0755), 0);
     EXPECT_EQ(UnreadableFaults(dir.File("missing.ini"), ENOENT), 0);
     EXPECT_EQ(UnreadableFaults(dir.File("folder.ini"), EISDIR), 0);
