@@ -284,6 +284,13 @@ int Set(const Args& given, std::ostream& out, std::ostream& err) {
                        "\" cannot be set: the car file cannot hold \"~\" in a value");
         return kExitFailure;
     }
+    // From the read to the rename, so that another set or the editor's save
+    // cannot slip in between and have its update lost.
+    FileLock lock;
+    if (const std::error_code error = lock.Acquire(args[0])) {
+        reporter.Show(FileReadError(args[0], error));
+        return kExitFailure;
+    }
     if (!ReadTree(tree, reporter)) {
         return kExitFailure;
     }

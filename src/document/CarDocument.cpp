@@ -101,6 +101,13 @@ CarDocument::SaveOutcome CarDocument::StoreCheckAndWrite() {
         return SaveOutcome::Failed;
     }
     pages.StoreAll(*tree);
+    // The check for another program's change and the write are one step
+    // for every writer that locks, as rigwright-cli set does.
+    FileLock lock;
+    if (const std::error_code error = lock.Acquire(documentPath)) {
+        host.Show(FileWriteError(documentPath, error));
+        return SaveOutcome::Failed;
+    }
     if (!MaySaveOntoOwnFile()) {
         return SaveOutcome::Declined;
     }

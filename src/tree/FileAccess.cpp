@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -255,6 +256,46 @@ std::error_code ReadFile(const std::string& path, SourceText& content, FileStamp
     }
     ::close(fd);
     return error;
+}
+
+FileLock::~FileLock() {
+    if (fd >= 0) {
+        ::close(fd);
+    }
+}
+
+std::error_code FileLock::Acquire(const std::string& path) {
+    // A save renames a new file over the old one; a lock taken on the old one
+    // after that guards nothing, so the path must still name the file locked.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const int candidate = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        if (candidate < 0) {
+            return errno == ENOENT ? std::error_code() : LastSystemError();
+        }
+        struct stat locked {};
+        if (::fstat(candidate, &locked) != 0 || !S_ISREG(locked.st_mode)) {
+            ::close(candidate);
+            return {};
+        }
+        int result = 0;
+        while ((result = ::flock(candidate, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        struct stat named {};
+        if (result == 0 && ::fstat(candidate, &locked) == 0 && ::stat(path.c_str(), &named) == 0 &&
+            named.st_dev == locked.st_dev && named.st_ino == locked.st_ino) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            fd = candidate;
+            return {};
+        }
+        const std::error_code error = result != 0 ? LastSystemError() : std::error_code();
+        ::close(candidate);
+        if (error) {
+            return error;
+        }
+    }
+    return std::make_error_code(std::errc::resource_unavailable_try_again);
 }
 
 std::error_code WriteBounded(const TextSource& source, const ByteSink& sink) {

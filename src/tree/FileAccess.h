@@ -53,6 +53,25 @@ using TextSource = std::function<bool(const ByteSink&)>;
 // of it reaches the sink. A sink that stops the writing is an I/O error.
 std::error_code WriteBounded(const TextSource& source, const ByteSink& sink);
 
+// An advisory lock (flock) on a car file, held from reading it to the rename
+// of its save, so that of two writers that both lock neither loses the
+// other's update. Released when it goes.
+class FileLock {
+public:
+    FileLock() = default;
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Waits for the file at `path` and locks it; a file that another holder
+    // replaced meanwhile is locked anew. A file that does not exist or is no
+    // regular file is left unlocked, for the read or save to report.
+    std::error_code Acquire(const std::string& path);
+
+private:
+    int fd = -1;
+};
+
 // Writes an unnamed file beside the target, names it just before it is
 // renamed over the target, so a failure or a kill at any point leaves the old
 // file as it was and nothing beside it. A source that stops on its own is an

@@ -174,6 +174,32 @@ TEST_F(CliTest, SaveKeepsSetIdBits) {
     EXPECT_EQ(info.st_mode & 07777, 06754u);
 }
 
+// Two sets on one file at once, each its own key many times over: with the
+// lock from read to rename neither loses the other's update.
+TEST_F(CliTest, SetsAtOnceLoseNoUpdate) {
+    const std::string in = Write("in.ini", "car\n{\n   wheels=4\n}\n");
+    constexpr int kRounds = 100;
+    std::vector<pid_t> children;
+    for (const char* key : {"a.first", "a.second"}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            int failures = 0;
+            for (int round = 1; round <= kRounds; ++round) {
+                failures += Cli({"set", in, key, std::to_string(round)}).status != 0;
+            }
+            _exit(failures);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(Cli({"get", in, "a.first"}).out, std::to_string(kRounds) + "\n");
+    EXPECT_EQ(Cli({"get", in, "a.second"}).out, std::to_string(kRounds) + "\n");
+}
+
 // A full standard output, and a file-size limit that would kill a save
 // halfway, are reported; the save leaves nothing behind.
 TEST_F(CliTest, AFullStandardOutputAndAFileSizeLimitAreReported) {
