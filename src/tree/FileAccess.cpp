@@ -135,7 +135,10 @@ private:
 class TempFile {
 public:
     TempFile(const std::string& folder, const std::string& base)
-        : prefix(folder + "/." + base + ".") {
+        // The name is short, whatever the target's: a file name of 250 bytes
+        // is legal, and one made of it and more would not be. The first
+        // bytes of the target's name tell whose it is.
+        : prefix(folder + "/." + base.substr(0, 32) + ".rw-") {
         fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
             name = prefix + "XXXXXX";

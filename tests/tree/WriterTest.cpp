@@ -80,7 +80,10 @@ TEST(Save, ReplacesTheFileKeepingItsModeAndLinks) {
     ASSERT_EQ(mkdir(dir.File("real").c_str(), 0755), 0);
     ASSERT_TRUE(WriteFile(dir.File("real/car.ini"), kOld));
     ASSERT_EQ(symlink("real/car.ini", dir.File("link.ini").c_str()), 0);
-    for (const char* file : {"car.ini", "link.ini", "new.ini"}) {
+    // The longest name a file may have leaves no room to add to it.
+    const std::string longest = std::string(251, 'n') + ".ini";
+    for (const std::string& file :
+         {std::string("car.ini"), std::string("link.ini"), std::string("new.ini"), longest}) {
         tree->savePath = dir.File(file);
         EXPECT_FALSE(tree->Save()) << file;
     }
@@ -90,7 +93,9 @@ TEST(Save, ReplacesTheFileKeepingItsModeAndLinks) {
     EXPECT_TRUE(S_ISLNK(Mode(dir.File("link.ini"))));
     EXPECT_EQ(ReadFile(dir.File("real/car.ini")), tree->ToText());
     EXPECT_EQ(ReadFile(dir.File("new.ini")), tree->ToText());
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"car.ini", "link.ini", "new.ini", "real"}));
+    EXPECT_EQ(ReadFile(dir.File(longest)), tree->ToText());
+    EXPECT_EQ(dir.Entries(),
+              (std::vector<std::string>{"car.ini", "link.ini", "new.ini", longest, "real"}));
     EXPECT_EQ(dir.Entries("real"), std::vector<std::string>{"car.ini"});
 }
 
