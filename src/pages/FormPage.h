@@ -10,11 +10,14 @@
 #include <utility>
 #include <vector>
 
+#include "document/Reporter.h"
 #include "forms/FileName.h"
 #include "tree/ConfigTree.h"
+#include "tree/Numbers.h"
 #include "widgets/Dialogs.h"
 #include "widgets/KeyBinding.h"
 #include "widgets/PageView.h"
+#include "widgets/TextCodec.h"
 
 namespace rw {
 
@@ -31,6 +34,20 @@ public:
         form.FillFromTree(tree);
         exchange.Push();
         ApplyEnables();
+        // A save writes the number shown; say so where the file's text is
+        // not that number plainly ("7400 ; redline", "0,25", "yes", "1e39").
+        for (const KeyedNumber& field : numbers) {
+            std::string written;
+            const bool plain = !tree.GetString(field.path, written) ||
+                               (field.integer ? ParseIntStrict(written).has_value()
+                                              : ParseFloatStrict(written).has_value());
+            DataExchange::MarkMisread(field.edit, !plain);
+            SetKeyTip(field.edit,
+                      plain
+                          ? field.tip
+                          : QStringLiteral("The file has \"%1\", which reads as %2.\n\n%3")
+                                .arg(DecodeBytes(Excerpt(written)), field.edit->text(), field.tip));
+        }
     }
 
     void StoreToTree(ConfigTree& tree) override {
@@ -68,6 +85,19 @@ protected:
     void BindKeys(std::initializer_list<std::string_view> ownKeys = {}) {
         AttachNumberFields(*this);
         std::vector<std::string> missing = rw::BindKeys(exchange, *this, Form::Keys(), form);
+        for (const Key<Form>& key : Form::Keys()) {
+            auto* edit = qobject_cast<QLineEdit*>(KeyedWidget(*this, key.path));
+            if (edit != nullptr &&
+                (key.Kind() == KeyKind::Integer || key.Kind() == KeyKind::Real)) {
+                numbers.push_back(
+                    {edit, key.path, key.Kind() == KeyKind::Integer, edit->toolTip()});
+                // Typing over it says what is meant now.
+                QObject::connect(edit, &QLineEdit::textEdited, this, [edit, tip = edit->toolTip()] {
+                    DataExchange::MarkMisread(edit, false);
+                    SetKeyTip(edit, tip);
+                });
+            }
+        }
         std::erase_if(missing, [ownKeys](const std::string& key) {
             return std::find(ownKeys.begin(), ownKeys.end(), key) != ownKeys.end();
         });
@@ -93,6 +123,15 @@ protected:
     }
 
     Form& form;
+
+private:
+    struct KeyedNumber {
+        QLineEdit* edit;
+        const char* path;
+        bool integer;
+        QString tip;  // the key's own
+    };
+    std::vector<KeyedNumber> numbers;
 };
 
 }  // namespace rw

@@ -318,12 +318,27 @@ void DataExchange::ReportBadField(Dialogs& dialogs, const BadField& bad, const Q
                         MessageButtons::Ok);
 }
 
+namespace {
+
+void ShowMarks(QWidget* widget) {
+    const bool marked = DataExchange::IsMarkedInvalid(widget) ||
+                        widget->property(DataExchange::kMisreadProperty).toBool();
+    widget->setStyleSheet(marked ? QString::fromLatin1(kInvalidStyle) : QString());
+}
+
+}  // namespace
+
 void DataExchange::MarkInvalid(QWidget* widget, bool invalid) {
     if (IsMarkedInvalid(widget) == invalid) {
         return;
     }
     widget->setProperty(kInvalidProperty, invalid);
-    widget->setStyleSheet(invalid ? QString::fromLatin1(kInvalidStyle) : QString());
+    ShowMarks(widget);
+}
+
+void DataExchange::MarkMisread(QWidget* widget, bool misread) {
+    widget->setProperty(kMisreadProperty, misread);
+    ShowMarks(widget);
 }
 
 bool DataExchange::IsMarkedInvalid(const QWidget* widget) {

@@ -92,6 +92,10 @@ public:
 
     // Marks a field whose text is not acceptable, or clears the mark.
     static void MarkInvalid(QWidget* widget, bool invalid);
+    // Marks, the same way, a field whose file text read as another number
+    // than it says; the mark stays until the field is filled or edited.
+    static constexpr const char* kMisreadProperty = "misread";
+    static void MarkMisread(QWidget* widget, bool misread);
     static bool IsMarkedInvalid(const QWidget* widget);
 
 private:

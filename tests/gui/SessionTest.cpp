@@ -265,5 +265,27 @@ TEST_F(SessionTest, ANewCarShowsNothingOfTheLastOne) {
     EXPECT_TRUE(dialogs.fileRequests[0].save);
 }
 
+// A number the file spells otherwise than a plain number is marked after
+// the load, and its tip says what a save will write, until it is typed over.
+TEST_F(SessionTest, NumbersTheFileSpellsOtherwiseAreMarked) {
+    Open(
+        "car\r\n{\r\n   wheels=4\r\n}\r\nengine\r\n{\r\n   max_rpm=7400 ; redline\r\n"
+        "   idle_rpm=800\r\n   braking_coeff=0,25\r\n}\r\n");
+    PageView& engine = Show(PageId::Engine);
+    const auto misread = [&engine](const char* name) {
+        QLineEdit* edit = page_test::Find<QLineEdit>(engine, name);
+        return edit->property(DataExchange::kMisreadProperty).toBool()
+                   ? edit->toolTip().section(u'\n', 0, 0).toStdString()
+                   : std::string("plain");
+    };
+    EXPECT_EQ(misread("maxRpmEdit"), "The file has \"7400 ; redline\", which reads as 7400.");
+    EXPECT_EQ(misread("brakingCoeffEdit"), "The file has \"0,25\", which reads as 0.");
+    EXPECT_EQ(misread("idleRpmEdit"), "plain");
+    EXPECT_FALSE(window.isWindowModified());
+    page_test::TypeOver(MaxRpm(), "7400");
+    EXPECT_EQ(misread("maxRpmEdit"), "plain");
+    EXPECT_EQ(MaxRpm()->toolTip().section(u'\n', 0, 0), "engine.max_rpm (rpm)");
+}
+
 }  // namespace
 }  // namespace rw
