@@ -125,6 +125,7 @@ CarDocument::SaveOutcome CarDocument::StoreCheckAndWrite() {
         tree->savePath = std::move(previousSavePath);
         return SaveOutcome::Failed;
     }
+    lock.Release();
     diskStamp = written;
     if (documentPath == tree->path) {
         // The file holds the car as understood now.

@@ -262,8 +262,13 @@ std::error_code ReadFile(const std::string& path, SourceText& content, FileStamp
 }
 
 FileLock::~FileLock() {
+    Release();
+}
+
+void FileLock::Release() {
     if (fd >= 0) {
         ::close(fd);
+        fd = -1;
     }
 }
 
@@ -273,7 +278,8 @@ std::error_code FileLock::Acquire(const std::string& path) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
         const int candidate = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
         if (candidate < 0) {
-            return errno == ENOENT ? std::error_code() : LastSystemError();
+            // Nothing to lock, or no right to: the read or save says why.
+            return {};
         }
         struct stat locked {};
         if (::fstat(candidate, &locked) != 0 || !S_ISREG(locked.st_mode)) {

@@ -64,9 +64,11 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
     // Waits for the file at `path` and locks it; a file that another holder
-    // replaced meanwhile is locked anew. A file that does not exist or is no
-    // regular file is left unlocked, for the read or save to report.
+    // replaced meanwhile is locked anew. A file that does not exist, cannot
+    // be opened or is no regular file is left unlocked, for the read or save
+    // to report.
     std::error_code Acquire(const std::string& path);
+    void Release();
 
 private:
     int fd = -1;
