@@ -9,30 +9,22 @@
 namespace rw {
 namespace {
 
-// Each message as "kind icon caption: text".
-std::vector<std::string> Shown(const test::RecordingReporter& reporter) {
-    std::vector<std::string> shown;
-    for (const Report& r : reporter.reports) {
-        shown.push_back(std::to_string(static_cast<int>(r.kind)) + " " +
-                        std::to_string(static_cast<int>(r.icon)) + " " + r.caption + ": " + r.text);
-    }
-    return shown;
-}
+using Shown = std::vector<std::string>;
 
 // What the reader met becomes the editor's messages: the lines it could not
 // interpret one by one (only where the user is to see them), then one
 // message for the brace balance, surplus braces before unclosed blocks.
 TEST(TreeReports, TheReadersFindingsBecomeTheEditorsMessages) {
-    const std::string line = "0 2 TAVIX Rigwright: Cannot interpret value ";
+    const std::string line = "U! Cannot interpret value ";
     const std::string close =
-        "1 2 Error!: Detected more '}' than '{' , may not have read data correctly";
+        "B! Error!: Detected more '}' than '{' , may not have read data correctly";
     const std::string open =
-        "1 2 Error!: Detected more '{' than '}' , may not have read data correctly";
+        "B! Error!: Detected more '{' than '}' , may not have read data correctly";
     const std::string longName(300, 'n');
     const struct {
         std::string text;
         bool showErrors;
-        std::vector<std::string> shown;
+        Shown shown;
     } cases[] = {
         {"x=1\nfirst\n}\nsecond\n",
          true,
@@ -45,9 +37,9 @@ TEST(TreeReports, TheReadersFindingsBecomeTheEditorsMessages) {
         {"\xEF\xBB\xBF"
          "car\n{\n} x\ny\rz=1\n",
          true,
-         {"0 2 TAVIX Rigwright: Line 1 begins with a byte order mark.",
-          "0 2 TAVIX Rigwright: Text after the brace on line 3 is not read: \"} x\"",
-          "0 2 TAVIX Rigwright: Line 4 holds a carriage return that does not end it: \"y\rz=1\""}},
+         {"U! Line 1 begins with a byte order mark.",
+          "U! Text after the brace on line 3 is not read: \"} x\"",
+          "U! Line 4 holds a carriage return that does not end it: \"y\rz=1\""}},
         {"\xEF\xBB\xBF"
          "car\n{\n} x\n",
          false,
@@ -57,7 +49,7 @@ TEST(TreeReports, TheReadersFindingsBecomeTheEditorsMessages) {
         test::RecordingReporter reporter;
         ConfigTree tree;
         ReadTextReported(tree, c.text, c.showErrors, reporter);
-        EXPECT_EQ(Shown(reporter), c.shown) << c.text;
+        EXPECT_EQ(reporter.shown, c.shown) << c.text;
     }
 }
 
@@ -65,24 +57,16 @@ TEST(TreeReports, TheReadersFindingsBecomeTheEditorsMessages) {
 TEST(TreeReports, FileErrorsNameTheFileAndTheReason) {
     test::TempDir dir;
     const std::string missing = dir.File("no/car.ini");
-    const auto shown = [](auto&& act) {
-        test::RecordingReporter reporter;
-        EXPECT_FALSE(act(reporter));
-        return Shown(reporter);
-    };
-    ConfigTree unreadable(missing), device("/dev/null");
-    ConfigTree tree;
+    ConfigTree unreadable(missing), device("/dev/null"), tree;
     tree.savePath = missing;
-    EXPECT_EQ(shown([&](Reporter& r) { return ReadReported(unreadable, true, r); }),
-              std::vector<std::string>{"2 4 TAVIX Rigwright: The file \"" + missing +
-                                       "\" could not be read: No such file or directory"});
-    EXPECT_EQ(shown([&](Reporter& r) { return ReadReported(device, true, r); }),
-              std::vector<std::string>{
-                  "2 4 TAVIX Rigwright: The file \"/dev/null\" could not be read: it is no "
-                  "regular file"});
-    EXPECT_EQ(shown([&](Reporter& r) { return SaveReported(tree, r); }),
-              std::vector<std::string>{"2 4 TAVIX Rigwright: The file \"" + missing +
-                                       "\" could not be saved: No such file or directory"});
+    test::RecordingReporter reporter;
+    EXPECT_FALSE(ReadReported(unreadable, true, reporter) || ReadReported(device, true, reporter) ||
+                 SaveReported(tree, reporter));
+    EXPECT_EQ(
+        reporter.shown,
+        (Shown{"Fx The file \"" + missing + "\" could not be read: No such file or directory",
+               "Fx The file \"/dev/null\" could not be read: it is no regular file",
+               "Fx The file \"" + missing + "\" could not be saved: No such file or directory"}));
     EXPECT_EQ(FileErrorReason(CarFileError::TooLarge, true),
               "the text would be larger than 256 MB, the limit for a car file");
 }

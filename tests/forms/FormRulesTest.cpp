@@ -56,19 +56,6 @@ TEST(DrivelineForm, DriveComesFromOutputsOrPoweredFlags) {
     }
 }
 
-TEST(DrivelineForm, TypeEnablesItsOwnFields) {
-    const std::tuple<std::int32_t, bool, bool> cases[] = {
-        {0, false, false}, {1, true, false}, {2, false, true}, {5, false, false}};
-    for (const auto& [type, locking, ramps] : cases) {
-        DrivelineForm form;
-        form.type = type;
-        const auto enables = form.Enables();
-        EXPECT_EQ(std::tuple(enables.lockingCoeff, enables.powerAngle, enables.coastAngle),
-                  std::tuple(locking, ramps, ramps))
-            << type;
-    }
-}
-
 // The start-stalled tick is stored only with the starter, yet kept, so that
 // ticking the starter again brings it back; each box enables its own fields
 // (automatic shifting is ticked along with start-stalled to cover both).

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FormTestTree.h"
+#include "document/CarDocument.h"
 #include "forms/FormSet.h"
 
 namespace rw {
@@ -39,30 +40,10 @@ KeyList PerWheel(const char* block, const KeyList& keys) {
     return all;
 }
 
-// A distinct value per key that the key's kind writes back as it reads.
-std::string ValueFor(KeyKind kind, std::size_t row) {
-    const std::string n = std::to_string(row);
-    return kind == KeyKind::Integer ? (row == 0 ? "1" : "1" + n)
-           : kind == KeyKind::Real  ? n + ".5"
-           : kind == KeyKind::Text  ? "text " + n
-                                    : "1";
-}
-
-// The dotted paths of the tree's values in file order.
-void CollectPaths(const TreeNode& node, const std::string& path, std::vector<std::string>& out) {
-    if (node.kind == NodeKind::Value) {
-        out.push_back(path);
-    }
-    for (const auto& child : node.children) {
-        CollectPaths(*child, path.empty() ? child->name : path + "." + child->name, out);
-    }
-}
-
-// Every key of every form's table comes back with its value, and a store
-// into an empty tree writes the keys in the table's order. A fill from a car
-// without the keys keeps none of them: Undo All refills without a reset.
-TEST(KeyTables, EveryKeyRoundTripsInStoreOrder) {
-    const std::pair<PageId, KeyList> cases[] = {
+// Every key of every form's table, each wheel's and the first gear's and
+// wing's of the numbered blocks.
+std::vector<std::pair<PageId, KeyList>> AllTables() {
+    return {
         {PageId::General, KeysOf(GeneralForm::Keys())},
         {PageId::Body, KeysOf(BodyForm::Keys())},
         {PageId::Engine, KeysOf(EngineForm::Keys())},
@@ -81,13 +62,34 @@ TEST(KeyTables, EveryKeyRoundTripsInStoreOrder) {
         {PageId::Aero,
          KeysOf(AeroForm::WingKeys(), "aero.wing0.", {{"aero.wings", KeyKind::Integer}})},
     };
-    for (const auto& [page, table] : cases) {
+}
+
+// The dotted paths of the tree's values in file order.
+void CollectPaths(const TreeNode& node, const std::string& path, std::vector<std::string>& out) {
+    if (node.kind == NodeKind::Value) {
+        out.push_back(path);
+    }
+    for (const auto& child : node.children) {
+        CollectPaths(*child, path.empty() ? child->name : path + "." + child->name, out);
+    }
+}
+
+// Every key of every form's table comes back with a distinct value its kind
+// writes back as it reads. A fill from a car without the keys keeps none of
+// them: Undo All refills without a reset.
+TEST(KeyTables, EveryKeyRoundTrips) {
+    for (const auto& [page, table] : AllTables()) {
         SCOPED_TRACE(PageTabLabel(page));
         test::Keys keys;
-        std::vector<std::string> paths;
         for (std::size_t row = 0; row < table.size(); ++row) {
-            keys.emplace_back(table[row].first, ValueFor(table[row].second, row));
-            paths.push_back(table[row].first);
+            const std::string n = std::to_string(row);
+            const KeyKind kind = table[row].second;
+            // The counts come first and are 1: the numbered blocks hold one entry.
+            const std::string whole = row == 0 ? "1" : "1" + n;
+            keys.emplace_back(table[row].first, kind == KeyKind::Integer ? whole
+                                                : kind == KeyKind::Real  ? n + ".5"
+                                                : kind == KeyKind::Text  ? "text " + n
+                                                                         : "1");
         }
         FormSet forms;
         forms.FillFromTree(page, test::TreeWith(keys));
@@ -96,19 +98,40 @@ TEST(KeyTables, EveryKeyRoundTripsInStoreOrder) {
         for (const auto& [path, value] : keys) {
             EXPECT_EQ(test::ValueAt(stored, path), value) << path;
         }
-        std::vector<std::string> order;
-        CollectPaths(*stored.root, "", order);
-        std::erase_if(order, [&](const std::string& path) {
-            return std::find(paths.begin(), paths.end(), path) == paths.end();
-        });
-        EXPECT_EQ(order, paths);
-
         forms.FillFromTree(page, test::TreeOf(""));
         ConfigTree cleared = test::TreeOf("");
         forms.StoreToTree(page, cleared);
         for (const auto& [path, value] : keys) {
             EXPECT_NE(test::ValueAt(cleared, path), value) << path;
         }
+    }
+}
+
+// A key a form binds that the template lacks shows the form's own default in
+// a new car, has no comment in its tip, and is added at the end of its block
+// by the first save; so are the keys the forms write by rule beside their
+// tables (counts, drive outputs). Each wheel reaches the shared Pacejka block
+// through inheritance, and the template holds no line the reader reports.
+TEST(KeyTables, EveryKeyAFormBindsIsInTheTemplateCar) {
+    std::vector<std::string> paths = {NumberedPrefix(AeroForm::kWingBlock, 0) +
+                                      AeroForm::kCenterKey};
+    for (const auto& [page, table] : AllTables()) {
+        for (const auto& [path, kind] : table) {
+            paths.push_back(path);
+        }
+    }
+    for (int wheel = 0; wheel < kWheelCount; ++wheel) {
+        paths.push_back(NumberedPrefix("wheel", wheel) + "pacejka.a0");
+    }
+    ConfigTree stored = test::TreeOf("");
+    FormSet().StoreAll(stored);
+    CollectPaths(*stored.root, "", paths);
+    ConfigTree car;
+    BuildDefaultCar(car);
+    EXPECT_EQ(car.unreadLines, 0u);
+    for (const std::string& path : paths) {
+        const TreeNode* node = car.Find(path);
+        EXPECT_TRUE(node != nullptr && node->kind == NodeKind::Value) << path;
     }
 }
 

@@ -14,40 +14,29 @@
 namespace rw {
 namespace {
 
-// The forms the checks read, under the names of what they check.
+// The forms the checks read.
 struct Values {
     explicit Values(FormSet& forms)
-        : maxRpm(forms.Engine().maxRpm),
-          idleRpm(forms.Engine().idleRpm),
-          stallRpm(forms.Engine().stallRpm),
-          startRpm(forms.Engine().startRpm),
-          autoclutchRpm(forms.Engine().autoclutchRpm),
-          shiftUpRpm(forms.Engine().shiftUpRpm),
-          shiftDownRpm(forms.Engine().shiftDownRpm),
-          curveTorque(forms.Engine().curveTorque),
-          brakingCoeff(forms.Engine().brakingCoeff),
-          id(forms.General().id),
-          version(forms.General().version),
-          differentialRatio(forms.Driveline().ratio),
-          reverseRatio(forms.Gearbox().reverseRatio),
-          suspensions(forms.Suspension().suspensions) {}
-    std::int32_t &maxRpm, &idleRpm, &stallRpm, &startRpm, &autoclutchRpm, &shiftUpRpm,
-        &shiftDownRpm;
-    std::string& curveTorque;
-    float& brakingCoeff;
-    std::string &id, &version;
-    float &differentialRatio, &reverseRatio;
-    std::array<SuspensionValues, kWheelCount>& suspensions;
+        : e(forms.Engine()),
+          g(forms.General()),
+          d(forms.Driveline()),
+          box(forms.Gearbox()),
+          susp(forms.Suspension().suspensions) {}
+    EngineForm& e;
+    GeneralForm& g;
+    DrivelineForm& d;
+    GearboxForm& box;
+    std::array<SuspensionValues, kWheelCount>& susp;
 };
 
 // Values that pass every check.
 void Clean(FormSet& forms) {
     Values v(forms);
-    v.maxRpm = 7000, v.idleRpm = 900, v.stallRpm = 500, v.startRpm = 1000;
-    v.autoclutchRpm = 1500, v.shiftUpRpm = 6500, v.shiftDownRpm = 3000;
-    v.curveTorque = "torque.crv", v.brakingCoeff = 0.74f, v.id = "rw_test", v.version = "050b10";
-    v.differentialRatio = 4.1f, v.reverseRatio = -3.2f;
-    for (SuspensionValues& susp : v.suspensions) {
+    v.e.maxRpm = 7000, v.e.idleRpm = 900, v.e.stallRpm = 500, v.e.startRpm = 1000;
+    v.e.autoclutchRpm = 1500, v.e.shiftUpRpm = 6500, v.e.shiftDownRpm = 3000;
+    v.e.curveTorque = "torque.crv", v.e.brakingCoeff = 0.74f;
+    v.g.id = "rw_test", v.g.version = "050b10", v.d.ratio = 4.1f, v.box.reverseRatio = -3.2f;
+    for (SuspensionValues& susp : v.susp) {
         susp.minLength = 0.1f, susp.maxLength = 0.3f, susp.restLength = 0.2f;
     }
 }
@@ -79,7 +68,7 @@ std::string Rest(int i) {
 // Sets one suspension's min, max and rest lengths.
 std::function<void(Values&)> Susp(int i, std::array<float, 3> lengths) {
     return [=](Values& v) {
-        SuspensionValues& susp = v.suspensions[static_cast<std::size_t>(i)];
+        SuspensionValues& susp = v.susp[static_cast<std::size_t>(i)];
         susp.minLength = lengths[0], susp.maxLength = lengths[1], susp.restLength = lengths[2];
     };
 }
@@ -89,22 +78,24 @@ std::function<void(Values&)> Susp(int i, std::array<float, 3> lengths) {
 TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
     const float tiny = std::numeric_limits<float>::denorm_min();
     const std::tuple<const char*, std::function<void(Values&)>, std::string> cases[] = {
-        {"stall above idle", [](Values& v) { v.stallRpm = v.idleRpm + 1; }, kStallIdle},
-        {"stall above max", [](Values& v) { v.idleRpm = 9000, v.stallRpm = 8000, v.maxRpm = 7999; },
+        {"stall above idle", [](Values& v) { v.e.stallRpm = v.e.idleRpm + 1; }, kStallIdle},
+        {"stall above max",
+         [](Values& v) { v.e.idleRpm = 9000, v.e.stallRpm = 8000, v.e.maxRpm = 7999; },
          std::string(kStallMax) + kIdleMax},
-        {"idle above max", [](Values& v) { v.idleRpm = v.maxRpm + 1; }, kIdleMax},
-        {"autoclutch above max", [](Values& v) { v.autoclutchRpm = v.maxRpm + 1; }, kAutoclutchMax},
-        {"start above max", [](Values& v) { v.startRpm = v.maxRpm + 1; }, kStartMax},
-        {"shift up below down", [](Values& v) { v.shiftUpRpm = v.shiftDownRpm - 1; }, kShift},
-        {"no curve", [](Values& v) { v.curveTorque.clear(); }, kCurve},
-        {"no id", [](Values& v) { v.id.clear(); }, kId},
-        {"null id", [](Values& v) { v.id = "<null>"; }, kId},
-        {"no version", [](Values& v) { v.version.clear(); }, kVersion},
-        {"null version", [](Values& v) { v.version = "<null>"; }, kVersion},
-        {"braking below zero", [tiny](Values& v) { v.brakingCoeff = -tiny; }, kBraking},
-        {"diff zero", [](Values& v) { v.differentialRatio = 0.0f; }, kDiff},
-        {"diff minus zero", [](Values& v) { v.differentialRatio = -0.0f; }, kDiff},
-        {"reverse positive", [tiny](Values& v) { v.reverseRatio = tiny; }, kReverse},
+        {"idle above max", [](Values& v) { v.e.idleRpm = v.e.maxRpm + 1; }, kIdleMax},
+        {"autoclutch above max", [](Values& v) { v.e.autoclutchRpm = v.e.maxRpm + 1; },
+         kAutoclutchMax},
+        {"start above max", [](Values& v) { v.e.startRpm = v.e.maxRpm + 1; }, kStartMax},
+        {"shift up below down", [](Values& v) { v.e.shiftUpRpm = v.e.shiftDownRpm - 1; }, kShift},
+        {"no curve", [](Values& v) { v.e.curveTorque.clear(); }, kCurve},
+        {"no id", [](Values& v) { v.g.id.clear(); }, kId},
+        {"null id", [](Values& v) { v.g.id = "<null>"; }, kId},
+        {"no version", [](Values& v) { v.g.version.clear(); }, kVersion},
+        {"null version", [](Values& v) { v.g.version = "<null>"; }, kVersion},
+        {"braking below zero", [tiny](Values& v) { v.e.brakingCoeff = -tiny; }, kBraking},
+        {"diff zero", [](Values& v) { v.d.ratio = 0.0f; }, kDiff},
+        {"diff minus zero", [](Values& v) { v.d.ratio = -0.0f; }, kDiff},
+        {"reverse positive", [tiny](Values& v) { v.box.reverseRatio = tiny; }, kReverse},
         {"min above max", Susp(2, {0.3f, 0.2f, 0.25f}), MinMax(2) + Rest(2)},
         {"min just above max", Susp(1, {std::nextafter(0.2f, 1.0f), 0.2f, 0.2f}),
          MinMax(1) + Rest(1)},
@@ -114,18 +105,18 @@ TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
         // "<NULL>" is a name, not the null mark; rest on min, on max, all equal.
         {"every bound met",
          [tiny](Values& v) {
-             v.stallRpm = v.idleRpm = v.startRpm = v.autoclutchRpm = v.maxRpm;
-             v.shiftUpRpm = v.shiftDownRpm;
-             v.curveTorque = " ", v.id = "<NULL>", v.brakingCoeff = 0.0f;
-             v.differentialRatio = tiny, v.reverseRatio = 0.0f;
+             v.e.stallRpm = v.e.idleRpm = v.e.startRpm = v.e.autoclutchRpm = v.e.maxRpm;
+             v.e.shiftUpRpm = v.e.shiftDownRpm;
+             v.e.curveTorque = " ", v.g.id = "<NULL>", v.e.brakingCoeff = 0.0f;
+             v.d.ratio = tiny, v.box.reverseRatio = 0.0f;
              Susp(0, {0.1f, 0.3f, 0.1f})(v), Susp(1, {0.1f, 0.3f, 0.3f})(v);
              Susp(2, {0.2f, 0.2f, 0.2f})(v);
          },
          ""},
         {"negative speeds compare signed",
          [](Values& v) {
-             v.maxRpm = 1, v.idleRpm = 0, v.stallRpm = -10, v.startRpm = -2;
-             v.autoclutchRpm = -3, v.shiftDownRpm = -1, v.brakingCoeff = -0.0f;
+             v.e.maxRpm = 1, v.e.idleRpm = 0, v.e.stallRpm = -10, v.e.startRpm = -2;
+             v.e.autoclutchRpm = -3, v.e.shiftDownRpm = -1, v.e.brakingCoeff = -0.0f;
          },
          ""},
     };
@@ -142,8 +133,9 @@ TEST(SaveWarningsTest, EachCheckAndItsBoundary) {
 TEST(SaveWarningsTest, EveryCheckFailingListsTheLinesInOrder) {
     FormSet forms;
     Values v(forms);
-    v.maxRpm = 100, v.idleRpm = 200, v.stallRpm = 300, v.startRpm = 101, v.autoclutchRpm = 102;
-    v.shiftUpRpm = 1, v.shiftDownRpm = 2, v.brakingCoeff = -1.0f, v.reverseRatio = 1.0f;
+    v.e.maxRpm = 100, v.e.idleRpm = 200, v.e.stallRpm = 300, v.e.startRpm = 101;
+    v.e.autoclutchRpm = 102, v.e.shiftUpRpm = 1, v.e.shiftDownRpm = 2, v.e.brakingCoeff = -1.0f;
+    v.box.reverseRatio = 1.0f;
     for (int i = 0; i < 4; ++i) {
         Susp(i, {0.3f, 0.2f, 0.1f})(v);
     }

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tree/ConfigTree.h"
@@ -75,6 +76,27 @@ inline std::unique_ptr<ConfigTree> TreeFromText(std::string_view text,
     auto tree = std::make_unique<ConfigTree>("text");
     tree->ReadText(text, sink);
     return tree;
+}
+
+// Trees from text or from {path, value} pairs, and the value at a path or
+// "<missing>", for the form and page tests.
+inline ConfigTree TreeOf(std::string_view text) {
+    return std::move(*TreeFromText(text));
+}
+
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+inline ConfigTree TreeWith(const Keys& keys) {
+    ConfigTree tree = TreeOf("");
+    for (const auto& [path, value] : keys) {
+        tree.SetString(path, value);
+    }
+    return tree;
+}
+
+inline std::string ValueAt(const ConfigTree& tree, std::string_view path) {
+    std::string value;
+    return tree.GetString(path, value) ? value : "<missing>";
 }
 
 // The names of the folder's entries, sorted; none for a missing folder.
