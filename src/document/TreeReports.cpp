@@ -1,5 +1,6 @@
 #include "document/TreeReports.h"
 
+#include <new>
 #include <string>
 #include <utility>
 
@@ -50,6 +51,11 @@ private:
                 Line("Text after the brace on line " + std::to_string(diagnostic.line) +
                      " is not read: \"" + Excerpt(diagnostic.text) + "\"");
                 return;
+            case Diagnostic::Kind::TildeInValue:
+                Line("Line " + std::to_string(diagnostic.line) +
+                     " reads as an inheritance line, not as a value, because of its \"~\": \"" +
+                     Excerpt(diagnostic.text) + "\"");
+                return;
             case Diagnostic::Kind::SurplusClose:
                 surplusClose = true;
                 return;
@@ -78,7 +84,16 @@ private:
 
 bool ReadReported(ConfigTree& tree, bool showErrors, Reporter& reporter) {
     DiagnosticReports reports(showErrors, reporter);
-    if (const std::error_code error = tree.Read(reports.Sink())) {
+    std::error_code error;
+    try {
+        error = tree.Read(reports.Sink());
+    } catch (const std::bad_alloc&) {
+        // Out of memory for this file is a failed read like any other: the
+        // caller drops the half-read tree and keeps what it had, which a
+        // crash would lose.
+        error = std::make_error_code(std::errc::not_enough_memory);
+    }
+    if (error) {
         reporter.Show(FileReadError(tree.path, error));
         return false;
     }

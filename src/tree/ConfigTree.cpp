@@ -23,6 +23,7 @@ TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
     std::string redirected;
     std::string_view path = fullPath;
     int hops = 0;
+    std::size_t bytesWalked = fullPath.size();
     const TreeNode* current = root;
     std::size_t position = 0;
     for (;;) {
@@ -47,7 +48,15 @@ TreeNode* ConfigTree::Lookup(std::string_view fullPath, bool inherit) const {
         // The reference names its target from the root; the missing part of
         // the path is looked up below it.
         std::string_view rest = last ? std::string_view() : path.substr(dot + 1);
-        std::string next = current->value;
+        std::size_t nextSize =
+            current->value.size() + 1 + head.size() + (rest.empty() ? 0 : rest.size() + 1);
+        bytesWalked += nextSize;
+        if (bytesWalked > kMaxInheritBytes) {
+            return nullptr;
+        }
+        std::string next;
+        next.reserve(nextSize);
+        next += current->value;
         next += '.';
         next += head;
         if (!rest.empty()) {

@@ -88,6 +88,9 @@ private:
 // cycle, so that no file can make a lookup cost more than this many walks of
 // its path.
 inline constexpr int kMaxInheritHops = 256;
+// The same bound in bytes: the paths one lookup walks add up to at most this
+// many, so that long block names in a cycle cost no more than short ones.
+inline constexpr std::size_t kMaxInheritBytes = 64 * 1024;
 
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 

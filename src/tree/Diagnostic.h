@@ -16,6 +16,7 @@ struct Diagnostic {
         ByteOrderMark,   // the file begins with one; the tree keeps it
         CarriageReturn,  // a CR inside a line: the file may end its lines with CR only
         TextAfterBrace,  // "{ x=1", "} ; note", "}}": what follows the brace is dropped
+        TildeInValue,    // "file=KESTRE~1.DOF" with no block: an inheritance line, not a value
     };
     Kind kind;
     long long line;  // 1 for the first line

@@ -19,11 +19,15 @@ public:
 
     TreeNode* parent = nullptr;
     NodeKind kind = NodeKind::Value;
+    // An inheritance line read without a "{" line after it is written back
+    // as the lone line it was, until it gets children.
+    bool unbraced = false;
     NodeText name;
     NodeText value;
     ChildList children;
 };
 
+static_assert(sizeof(TreeNode) <= 64, "a node per line; the flag fits beside the kind");
 static_assert(std::is_trivially_destructible_v<TreeNode>, "the arena frees nodes unvisited");
 
 }  // namespace rw

@@ -105,6 +105,7 @@ public:
             Handle(line);
         });
         FlushPending();
+        EndInheritLine(false);
         while (open.size() > 1) {
             unread += open.back().counted ? 0 : 1;
             Note(Diagnostic::Kind::UnclosedBlock, open.back().line, open.back().block->name);
@@ -158,6 +159,7 @@ private:
     void Handle(const Line& raw) {
         // Trimming takes blanks and line ends only, so the marks stay inside.
         const std::string_view line = TrimLine(raw.text);
+        EndInheritLine(!line.empty() && line.front() == '{');
         lineCounted = line.find('\r') != std::string_view::npos;
         if (lineCounted) {
             ++unread;
@@ -200,6 +202,8 @@ private:
             previousNode =
                 Add(NodeKind::InheritBlock, line.substr(0, tilde), line.substr(tilde + 1));
             previous = Previous::InheritLine;
+            inheritLine = lineNumber;
+            inheritCounted = lineCounted;
             return;
         }
         const std::size_t equals = raw.equals != nullptr
@@ -228,6 +232,23 @@ private:
         }
         previousNode = Add(NodeKind::Value, name, value);
         previous = Previous::ValueLine;
+    }
+
+    // An inheritance line that no "{" line follows keeps its bytes; one that
+    // reads like a value ("file=KESTRE~1.DOF") is a value the tree does not
+    // hold, so it is reported and counted.
+    void EndInheritLine(bool braced) {
+        if (previous != Previous::InheritLine || braced) {
+            return;
+        }
+        previousNode->unbraced = true;
+        previous = Previous::Other;
+        const NodeText& name = previousNode->name;
+        if (name.find('=') != std::string_view::npos) {
+            unread += inheritCounted ? 0 : 1;
+            Note(Diagnostic::Kind::TildeInValue, inheritLine,
+                 std::string_view(name.data(), name.size() + 1 + previousNode->value.size()));
+        }
     }
 
     void Open(bool counted) {
@@ -268,6 +289,8 @@ private:
     std::string_view pendingName;
     long long pendingLine = 0;
     bool pendingCounted = false;
+    long long inheritLine = 0;
+    bool inheritCounted = false;
     // The line being read has been counted among the unread ones.
     bool lineCounted = false;
     long long lineNumber = 0;

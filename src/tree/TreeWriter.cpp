@@ -100,6 +100,9 @@ bool WriteTree(const TreeNode& root, const std::function<bool(std::string_view)>
                         appendClean(node.value);
                     }
                     out += "\r\n";
+                    if (node.unbraced && node.children.empty()) {
+                        break;
+                    }
                     out += indent;
                     out += "{\r\n";
                     indent.append(kIndentStep, ' ');

@@ -21,9 +21,9 @@ namespace rw::test {
 struct Diagnostics {
     DiagnosticSink Sink() {
         return [this](const Diagnostic& d) {
-            constexpr const char* kKinds[] = {"uninterpretable", "surplus close",
-                                              "unclosed",        "byte order mark",
-                                              "carriage return", "text after brace"};
+            constexpr const char* kKinds[] = {
+                "uninterpretable", "surplus close",    "unclosed",      "byte order mark",
+                "carriage return", "text after brace", "tilde in value"};
             lines.push_back(std::string(kKinds[static_cast<int>(d.kind)]) + " " +
                             std::to_string(d.line) + ": " + std::string(d.text));
         };
