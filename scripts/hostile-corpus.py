@@ -43,6 +43,17 @@ def files(scale):
     yield "bom-utf8", b"\xef\xbb\xbf" + CAR
     yield "bom-utf16", b"\xff\xfe" + CAR.decode().encode("utf-16-le")
     yield "braces-only", b"}\n" * n + b"{\n" * n
+    name = b"n" * (4 << 20) * scale
+    yield "inherit-long-name-cycle", CAR + b"wheel0~" + name + b"\n{\n}\n" + name + b"~wheel0\n{\n}\naero~" + name + b"\n{\n}\n"
+    yield "many-empty-lines", CAR + b"\n" * (3 << 20) * scale
+    yield "many-bare-words", CAR + b"w\n" * (1 << 20) * scale
+    yield "many-gears", CAR + b"gearbox\n{\ngears=%d\n" % (100 * n) + numbered(b"gear", 100 * n, b"ratio=1\n") + b"}\n"
+    yield "many-wings", CAR + b"aero\n{\nwings=%d\n" % (100 * n) + numbered(b"wing", 100 * n, b"span=1\n") + b"}\n"
+    yield "tilde-in-value", CAR.replace(b"}", b"   name=Kestrel Mk~II\n}") + b"sounds\n{\n   file=KESTRE~1.DOF\n}\n"
+    yield "text-after-brace", CAR + b"extra\n{\n   a=1\n} ; end of extra\nmore\n{\n   b=2\n}}\n"
+    yield "misread-numbers", CAR + b"engine\n{\n   max_rpm=7400 ; redline\n   idle_rpm=0x900\n   inertia=0,25\n   friction=1e39\n}\nwheel0\n{\n   mass=18.5\n}\n"
+    yield "<font color=red size=7>SPOOFED", CAR
+    yield "n" * 251, CAR
 
 
 def main():

@@ -8,10 +8,8 @@ namespace rw {
 
 namespace {
 
-constexpr std::array<const char*, 6> kColumns = {
-    "Gear", "Ratio", "Overall", "At Shift Up @", "At Max RPM", "RPM after upshift"};
-constexpr std::array<const char*, 6> kJsonKeys = {"gear",      "ratio",    "overall",
-                                                  "atShiftUp", "atMaxRpm", "rpmAfterUpshift"};
+constexpr std::array<const char*, kGearColumnCount> kJsonKeys = {
+    "gear", "ratio", "overall", "atShiftUp", "atMaxRpm", "rpmAfterUpshift"};
 
 // Every shown figure is a number, with a unit after a blank, "n/a" or empty.
 std::string_view JsonNumber(std::string_view text) {
@@ -27,14 +25,16 @@ void PrintText(const Calculations& c, std::ostream& out) {
         << "Track Width (Front): " << c.frontTrack << '\n'
         << "Track Width (Rear): " << c.rearTrack << '\n'
         << "\nGearing (speeds in km/h):\n";
-    std::array<std::size_t, kColumns.size()> widths{};
-    for (std::size_t column = 0; column < kColumns.size(); ++column) {
-        widths[column] = std::string_view(kColumns[column]).size();
+    std::array<std::string_view, kGearColumnCount> titles;
+    std::array<std::size_t, kGearColumnCount> widths{};
+    for (std::size_t column = 0; column < kGearColumnCount; ++column) {
+        titles[column] = kGearColumns[column].title;
+        widths[column] = titles[column].size();
         for (const GearRow& row : c.gearing) {
             widths[column] = std::max(widths[column], row.Cells()[column].size());
         }
     }
-    const auto print = [&](const std::array<std::string_view, 6>& cells) {
+    const auto print = [&](const std::array<std::string_view, kGearColumnCount>& cells) {
         std::string line;
         for (std::size_t column = 0; column < cells.size(); ++column) {
             line += std::string(column == 0 ? 0 : 2, ' ');
@@ -44,7 +44,7 @@ void PrintText(const Calculations& c, std::ostream& out) {
         // An empty last cell leaves no trailing blanks.
         out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
     };
-    print({kColumns[0], kColumns[1], kColumns[2], kColumns[3], kColumns[4], kColumns[5]});
+    print(titles);
     for (const GearRow& row : c.gearing) {
         print(row.Cells());
     }

@@ -12,6 +12,8 @@
 
 namespace rw {
 
+inline constexpr std::size_t kGearColumnCount = 6;
+
 // One forward gear of the gearing table, each cell as shown: "n/a" where a
 // divisor is 0 or the result is not finite; the top gear has no rpm after
 // an upshift and shows it empty.
@@ -25,10 +27,24 @@ struct GearRow {
     std::string rpmAfterUpshift;
 
     // The cells in table order, from Gear to RPM after upshift.
-    std::array<std::string_view, 6> Cells() const {
+    std::array<std::string_view, kGearColumnCount> Cells() const {
         return {gear, ratio, overall, atShiftUp, atMaxRpm, rpmAfterUpshift};
     }
 };
+
+// The gearing table's columns, in the order of GearRow::Cells().
+struct GearColumn {
+    const char* title;
+    const char* tip;  // empty where the title says it all
+};
+inline constexpr std::array<GearColumn, kGearColumnCount> kGearColumns = {{
+    {"Gear", ""},
+    {"Ratio", ""},
+    {"Overall", "Gear ratio times the differential ratio"},
+    {"At Shift Up @", "Road speed in km/h at the shift-up rpm"},
+    {"At Max RPM", "Road speed in km/h at the maximum rpm"},
+    {"RPM after upshift", "Engine rpm in the next gear after shifting up at the shift-up rpm"},
+}};
 
 // Every forward gear the gearbox holds, through the differential onto the mean
 // radius of the driven wheels (the front pair for FWD, the rear pair for RWD,

@@ -1,10 +1,10 @@
 #include "pages/CalculationsPage.h"
 
 #include <QLabel>
-#include <QTableWidget>
 #include <utility>
 
 #include "forms/FormSet.h"
+#include "pages/GearingModel.h"
 #include "pages/TopView.h"
 #include "ui_CalculationsPage.h"
 
@@ -17,6 +17,8 @@ CalculationsPage::CalculationsPage(FormSet& forms, std::vector<PageView*> source
       forms(forms),
       sources(std::move(sources)) {
     ui->setupUi(this);
+    gearing = new GearingModel(this);
+    ui->gearingTable->setModel(gearing);
     // A value label is read out by its value alone; its caption tells what it is.
     const std::pair<QLabel*, QLabel*> captioned[] = {
         {ui->frontWeightDistributionLabel, ui->frontWeightDistributionValue},
@@ -54,18 +56,8 @@ void CalculationsPage::ShowFigures() {
     ui->frontTrackValue->setText(QString::fromStdString(figures.frontTrack));
     ui->rearTrackValue->setText(QString::fromStdString(figures.rearTrack));
 
-    QTableWidget* table = ui->gearingTable;
-    table->setRowCount(static_cast<int>(figures.gearing.size()));
-    for (int row = 0; row < table->rowCount(); ++row) {
-        const auto cells = figures.gearing[static_cast<std::size_t>(row)].Cells();
-        for (std::size_t column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(QString::fromUtf8(
-                cells[column].data(), static_cast<qsizetype>(cells[column].size())));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table->setItem(row, static_cast<int>(column), item);
-        }
-    }
-    table->resizeColumnsToContents();
+    gearing->Show(&figures.gearing);
+    ui->gearingTable->resizeColumnsToContents();
 }
 
 }  // namespace rw

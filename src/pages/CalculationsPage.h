@@ -12,6 +12,7 @@ class CalculationsPage;
 namespace rw {
 
 class FormSet;
+class GearingModel;
 
 // Shows the weight distribution, wheelbase and track widths, a top view of the
 // car and its gearing, derived from the other pages' current values; it edits
@@ -35,6 +36,7 @@ private:
     std::unique_ptr<Ui::CalculationsPage> ui;
     FormSet& forms;
     std::vector<PageView*> sources;
+    GearingModel* gearing;
 };
 
 }  // namespace rw

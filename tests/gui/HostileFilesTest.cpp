@@ -23,8 +23,8 @@ void RunCli(const QStringList& args) {
     EXPECT_FALSE((cli.readAllStandardOutput() + cli.readAllStandardError()).contains('\x1b'));
 }
 
-// The files of scripts/hostile-corpus.py through the command line's check and
-// resave and the editor's load, fill, store, save and Undo All. The test's
+// The files of scripts/hostile-corpus.py through the command line's check,
+// set and resave and the editor's load, fill, store, save and Undo All. The test's
 // time limit is the guard against hangs.
 TEST(HostileFilesTest, EveryFileLoadsChecksAndSavesAtOnce) {
     QTemporaryDir dir;
@@ -36,6 +36,10 @@ TEST(HostileFilesTest, EveryFileLoadsChecksAndSavesAtOnce) {
         SCOPED_TRACE(file.fileName().toStdString());
         RunCli({"check", file.filePath()});
         RunCli({"resave", file.filePath(), dir.filePath("resaved.ini")});
+        const QString copy = dir.filePath("set.ini");
+        QFile::remove(copy);
+        ASSERT_TRUE(QFile::copy(file.filePath(), copy));
+        RunCli({"set", copy, "car.name", "Set"});
         if (file.fileName() == "long-value-line.ini") {
             // Longer than the writer's buffer: it goes out whole, on its line.
             QFile resaved(dir.filePath("resaved.ini"));

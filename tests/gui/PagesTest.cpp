@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <initializer_list>
 #include <string>
@@ -311,11 +311,13 @@ protected:
     CalculationsPageTest() { window.LoadAtStart(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini"); }
 
     QString Figure(const char* name) { return Find<QLabel>(*page, name)->text(); }
-    QString Cell(int row, int column) { return table->item(row, column)->text(); }
+    QString Cell(int row, int column) {
+        return table->model()->index(row, column).data().toString();
+    }
     QImage Drawing() { return topView->grab().toImage(); }
 
     PageView* page = window.View(PageId::Calculations);
-    QTableWidget* table = Find<QTableWidget>(*page, "gearingTable");
+    QTableView* table = Find<QTableView>(*page, "gearingTable");
     TopView* topView = Find<TopView>(*page, "topView");
 };
 
@@ -329,7 +331,7 @@ TEST_F(CalculationsPageTest, RecalculatedAtEachSelectionWithValuesTypedAndNotSav
     EXPECT_EQ(Find<QLabel>(*page, "wheelbaseValue")->accessibleName(), "Wheelbase:");
     EXPECT_TRUE(topView->accessibleDescription().contains("Wheelbase: 2.600 m"));
     const QImage first = Drawing();
-    ASSERT_EQ(table->rowCount(), 5);
+    ASSERT_EQ(table->model()->rowCount(), 5);
     EXPECT_EQ((QStringList{Cell(0, 0), Cell(0, 1), Cell(4, 0), Cell(4, 1), Cell(4, 5)}),
               (QStringList{"1", "3.31", "5", "0.97", ""}));
 
