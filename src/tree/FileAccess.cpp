@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -139,7 +140,8 @@ public:
         // is legal, and one made of it and more would not be. The first
         // bytes of the target's name tell whose it is.
         : prefix(folder + "/." + base.substr(0, 32) + ".rw-") {
-        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        // Read and write: a write in place copies from it.
+        fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
         if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
             name = prefix + "XXXXXX";
             fd = ::mkstemp(name.data());
@@ -165,6 +167,20 @@ public:
 
     // Gives the file a name, closes it and renames it over the target.
     bool Replace(const std::string& target) {
+        if (!Name()) {
+            return false;
+        }
+        int closing = std::exchange(fd, -1);
+        if (::close(closing) != 0 || ::rename(name.c_str(), target.c_str()) != 0) {
+            return false;
+        }
+        name.clear();
+        return true;
+    }
+
+    // Gives the file a name beside the target, where it stays until this
+    // object goes: the copy that a write in place can be redone from.
+    bool Name() {
         for (int attempt = 0; name.empty() && attempt < 100; ++attempt) {
             std::string candidate =
                 prefix + std::to_string(::getpid()) + "-" + std::to_string(attempt);
@@ -180,11 +196,6 @@ public:
             errno = EEXIST;
             return false;
         }
-        int closing = std::exchange(fd, -1);
-        if (::close(closing) != 0 || ::rename(name.c_str(), target.c_str()) != 0) {
-            return false;
-        }
-        name.clear();
         return true;
     }
 
@@ -207,6 +218,70 @@ mode_t KeptMode(int fd, const struct stat& old) {
         mode &= ~S_ISGID;
     }
     return mode;
+}
+
+// Copies the target's extended attributes (user attributes, access control
+// lists, security labels) onto the new file; false when one could not be.
+bool CopyAttributes(const std::string& target, int fd) {
+    ssize_t size = ::listxattr(target.c_str(), nullptr, 0);
+    if (size <= 0) {
+        return size == 0 || errno == ENOTSUP;
+    }
+    std::string names(static_cast<std::size_t>(size), '\0');
+    size = ::listxattr(target.c_str(), names.data(), names.size());
+    if (size < 0) {
+        return false;
+    }
+    names.resize(static_cast<std::size_t>(size));
+    std::string value;
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+        const char* attribute = names.c_str() + at;
+        const ssize_t length = ::getxattr(target.c_str(), attribute, nullptr, 0);
+        if (length < 0) {
+            return false;
+        }
+        value.resize(static_cast<std::size_t>(length));
+        if (::getxattr(target.c_str(), attribute, value.data(), value.size()) != length ||
+            ::fsetxattr(fd, attribute, value.data(), value.size(), 0) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Writes the new text over the target's own bytes, for a file whose owner,
+// links or attributes a new file could not keep. The space is taken first,
+// so that a full disk fails the save before the old text is touched.
+bool WriteInPlace(const std::string& target, int from, off_t size, struct stat& done) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = true;
+    if (size > 0) {
+        const int error = ::posix_fallocate(fd, 0, size);
+        // A file system that cannot reserve space still takes the write.
+        ok = error == 0 || error == EOPNOTSUPP || error == EINVAL;
+        errno = error;
+    }
+    std::string chunk(std::size_t{1} << 20, '\0');
+    for (off_t offset = 0; ok && offset < size;) {
+        const ssize_t count = ::pread(from, chunk.data(), chunk.size(), offset);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        ok = count > 0 &&
+             WriteAll(fd, std::string_view(chunk.data(), static_cast<std::size_t>(count)));
+        errno = count == 0 ? EIO : errno;
+        offset += count > 0 ? count : 0;
+    }
+    ok = ok && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0 && ::fstat(fd, &done) == 0;
+    const int error = ok ? 0 : errno;
+    if (::close(fd) != 0) {
+        return false;
+    }
+    errno = error;
+    return ok;
 }
 
 }  // namespace
@@ -375,11 +450,22 @@ std::error_code SaveAtomically(const std::string& savePath, const TextSource& so
                                : std::make_error_code(std::errc::io_error);
     }
     struct stat done {};
-    if (::fsync(fd) != 0 || ::fstat(fd, &done) != 0 || !temp.Replace(target)) {
+    if (::fsync(fd) != 0 || ::fstat(fd, &done) != 0) {
+        return LastSystemError();
+    }
+    // A new file in the old one's place has to keep what the old one had;
+    // where it cannot (another user's file, hard links, attributes this user
+    // may not set), the old file takes the new text itself, with the new
+    // file named beside it until then.
+    const bool kept = !exists || (done.st_uid == info.st_uid && done.st_gid == info.st_gid &&
+                                  info.st_nlink == 1 && CopyAttributes(target, fd));
+    if (kept ? !temp.Replace(target)
+             : !temp.Name() || !WriteInPlace(target, fd, done.st_size, done)) {
         return LastSystemError();
     }
     if (written != nullptr) {
-        // Renaming keeps the inode and the modification time.
+        // Of the file now under the name: renaming keeps the inode and the
+        // modification time, a write in place is the old inode.
         *written = MetadataStamp(done);
         written->contentHash = hash.Value();
     }
