@@ -2,8 +2,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -13,77 +11,14 @@
 
 #include "PageTestSupport.h"
 
-namespace rw {
+namespace rw::test {
 namespace {
 
-using page_test::Click;
-using page_test::Find;
-
-// A car the save-time checks let through.
-std::string CleanCar(const std::string& name = "Test") {
-    return "car\r\n{\r\n   name=" + name +
-           "\r\n   id=test\r\n   version=050b10\r\n   wheels=4\r\n}\r\n"
-           "engine\r\n{\r\n   max_rpm=7000\r\n   idle_rpm=800\r\n   curve_torque=t.crv\r\n}\r\n"
-           "differential\r\n{\r\n   ratio=3.5\r\n}\r\n";
-}
-
-class MainDialogTest : public page_test::EditorTest {
-protected:
-    std::string Car(const char* name, const std::string& bytes) const {
-        return test::WriteFile(PathOf(name), bytes) ? PathOf(name) : "";
-    }
-    void Press(QKeyCombination key) {
-        QTest::keyClick(&window, key.key(), key.keyboardModifiers());
-    }
-    QTabBar* Tabs() { return Find<QTabBar>(window, "pageTabBar"); }
-    static QString CarPathText(const MainDialog& shown) {
-        return Find<QLabel>(shown, "carPathLabel")->text();
-    }
-    // Save, Save As, Undo All, Notepad and the tab rows.
-    std::vector<bool> States() {
-        std::vector<bool> states;
-        for (const char* name : {"save", "saveAs", "undoAll", "notepad", "physics"}) {
-            states.push_back(
-                Find<QPushButton>(window, (name + std::string("Button")).c_str())->isEnabled());
-        }
-        return states;
-    }
-};
-
-// Each key clicks its button, so a disabled button's key does nothing; the
-// tab keys step round the row. SessionTest tries Ctrl+S and Ctrl+Q.
-TEST_F(MainDialogTest, ShortcutsClickTheirButtonsAndStepThePageTabs) {
-    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    Press(Qt::ALT | Qt::Key_2);
-    EXPECT_TRUE(dialogs.fileRequests.empty());
-    EXPECT_EQ(window.SelectedCategory(), PageCategory::Info);
-    Press(Qt::CTRL | Qt::Key_N);
-    EXPECT_TRUE(window.Document().IsOpen() && !window.Document().IsFileBacked());
-    Press(Qt::ALT | Qt::Key_2);
-    EXPECT_EQ(window.SelectedCategory(), PageCategory::Physics);
-    const std::pair<QKeyCombination, int> steps[] = {{Qt::CTRL | Qt::Key_Tab, 1},
-                                                     {Qt::CTRL | Qt::Key_PageUp, 0},
-                                                     {Qt::CTRL | Qt::Key_PageUp, 8}};
-    for (const auto& [key, index] : steps) {
-        Press(key);
-        EXPECT_EQ(Tabs()->currentIndex(), index) << QKeySequence(key).toString().toStdString();
-    }
-    EXPECT_EQ(Find<QPushButton>(window, "saveAsButton")->toolTip(), "Save As (Ctrl+Shift+S)");
-}
+using MainDialogTest = EditorTest;
 
 TEST_F(MainDialogTest, DropLoadsOneLocalFileAndRefusesAnythingElse) {
     const QString path = RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini";
     QSignalSpy documentFiles(&window, &MainDialog::DocumentFileChanged);
-    auto drag = [&](QMimeData& data) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &enter);
-        if (enter.isAccepted()) {
-            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
-                               Qt::NoModifier);
-            QApplication::sendEvent(&window, &dropped);
-        }
-        return enter.isAccepted();
-    };
     QMimeData refused[4], file;
     refused[0].setText(path);
     refused[1].setUrls({QUrl("https://example.com/car.ini")});
@@ -91,10 +26,10 @@ TEST_F(MainDialogTest, DropLoadsOneLocalFileAndRefusesAnythingElse) {
     refused[3].setUrls({QUrl::fromLocalFile(dir.path())});
     file.setUrls({QUrl::fromLocalFile(path)});
     for (QMimeData& data : refused) {
-        EXPECT_FALSE(drag(data));
+        EXPECT_FALSE(Drop(window, data));
     }
     EXPECT_FALSE(window.Document().IsOpen());
-    EXPECT_TRUE(drag(file));
+    EXPECT_TRUE(Drop(window, file));
     EXPECT_EQ(window.Document().DocumentPath(), path.toStdString());
     EXPECT_EQ(documentFiles.size(), 1);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -134,13 +69,14 @@ void CheckNames(QAccessibleInterface* node, const QString& group, std::set<QStri
 
 TEST_F(MainDialogTest, EveryControlOfEveryPageHasAnAccessibleName) {
     window.Document().New();
+    QTabBar* tabs = Find<QTabBar>(window, "pageTabBar");
     QStringList faults;
     for (const char* category : {"infoButton", "physicsButton", "presentationButton"}) {
         Click(window, category);
-        for (int tab = 0; tab < Tabs()->count(); ++tab) {
-            Tabs()->setCurrentIndex(tab);
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
             std::set<QString> names;
-            CheckNames(QAccessible::queryAccessibleInterface(&window), Tabs()->tabText(tab), names,
+            CheckNames(QAccessible::queryAccessibleInterface(&window), tabs->tabText(tab), names,
                        faults);
         }
     }
@@ -171,7 +107,7 @@ TEST_F(MainDialogTest, FieldTipsNameTheKeyItsUnitAndTheTemplateComment) {
                   tip);
     }
     // A reverse gear is gear0, so ticking it moves every row one key on.
-    Press(Qt::CTRL | Qt::Key_N);
+    Click(window, "newButton");
     Find<QAbstractButton>(*window.View(PageId::Gearbox), "reverseGearCheck")->click();
     EXPECT_EQ(Find<QWidget>(*window.View(PageId::Gearbox), "ratio2Edit")->toolTip(),
               "gearbox.gear2.ratio");
@@ -214,34 +150,30 @@ TEST(LookTest, CheckedButtonsTakeTheHighlightInLightAndDarkPalettes) {
     QApplication::setPalette(original);
 }
 
-TEST_F(MainDialogTest, DocumentStatesThroughTheWindow) {
-    EXPECT_EQ(CarPathText(window), "No file loaded");
-    EXPECT_EQ(States(), std::vector<bool>(5, false));
+// Save, Undo All and Notepad need a file of the document's own. The desktop
+// gets the path itself, however a shell would read it, and a desktop without
+// an application for the file says so.
+TEST_F(MainDialogTest, ButtonsFollowTheDocumentAndNotepadSaysWhenItCannotOpen) {
+    const auto states = [this] {
+        std::vector<bool> enabled;
+        for (const char* name :
+             {"saveButton", "saveAsButton", "undoAllButton", "notepadButton", "physicsButton"}) {
+            enabled.push_back(Find<QPushButton>(window, name)->isEnabled());
+        }
+        return enabled;
+    };
+    EXPECT_EQ(Find<QLabel>(window, "carPathLabel")->text(), "No file loaded");
+    EXPECT_EQ(states(), std::vector<bool>(5, false));
     Click(window, "newButton");
-    EXPECT_EQ(CarPathText(window), "Unsaved");
-    EXPECT_EQ(States(), (std::vector<bool>{false, true, false, false, true}));
-
-    // The template car raises warnings; declining writes nothing but moves
-    // the document to the new name.
-    const std::string target = PathOf("new.ini");
-    dialogs.files.push_back(target);
-    dialogs.answers.push_back(MessageAnswer::No);
-    Click(window, "saveAsButton");
-    EXPECT_EQ(dialogs.messages.at(0).caption, "Warning");
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(target)));
-    EXPECT_EQ(CarPathText(window).toStdString(), target);
-    EXPECT_EQ(States(), std::vector<bool>(5, true));
-}
-
-// The desktop gets the path itself, however a shell would read it.
-TEST_F(MainDialogTest, UndoAllAndNotepad) {
-    const std::string path = Car("car \"$(x)\" ;.ini", CleanCar("First"));
+    EXPECT_EQ(Find<QLabel>(window, "carPathLabel")->text(), "Unsaved");
+    EXPECT_EQ(states(), (std::vector<bool>{false, true, false, false, true}));
+    const std::string path = PathOf("car \"$(x)\" ;.ini");
+    ASSERT_TRUE(WriteFile(path, CleanCar("First")));
     window.LoadAtStart(path);
-    Car("car \"$(x)\" ;.ini", CleanCar("Second"));
+    EXPECT_EQ(states(), std::vector<bool>(5, true));
+    ASSERT_TRUE(WriteFile(path, CleanCar("Second")));
     Click(window, "undoAllButton");
     EXPECT_EQ(window.Forms().General().name, "Second");
-
-    // A desktop without an application for the file says so.
     dialogs.desktopOpens = false;
     Click(window, "notepadButton");
     EXPECT_EQ(dialogs.openedFiles, std::vector<std::string>{path});
@@ -279,7 +211,8 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
     };
     for (const auto& [typed, message] : cases) {
         SCOPED_TRACE(message);
-        const std::string path = Car("stop.ini", CleanCar());
+        const std::string path = PathOf("stop.ini");
+        ASSERT_TRUE(WriteFile(path, CleanCar()));
         MainDialog each(dialogs);
         each.show();
         each.LoadAtStart(path);
@@ -291,7 +224,7 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
             return Find<QLineEdit>(*each.View(field.slot), field.edit);
         };
         for (const Typed& field : typed) {
-            page_test::TypeOver(edit(field), field.text);
+            TypeOver(edit(field), field.text);
             EXPECT_TRUE(DataExchange::IsMarkedInvalid(edit(field))) << field.edit;
         }
         QLineEdit* bad = edit(typed[0]);
@@ -304,10 +237,10 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
             EXPECT_EQ(bad->selectedText(), bad->text());
         }
         EXPECT_TRUE(dialogs.fileRequests.empty());
-        EXPECT_EQ(CarPathText(each).toStdString(), path);
-        EXPECT_EQ(test::ReadFile(path), CleanCar());
+        EXPECT_EQ(Find<QLabel>(each, "carPathLabel")->text().toStdString(), path);
+        EXPECT_EQ(ReadFile(path), CleanCar());
         for (const Typed& field : typed) {
-            page_test::TypeOver(edit(field), "1");
+            TypeOver(edit(field), "1");
         }
         Click(each, "saveButton");
         EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Saved."});
@@ -316,4 +249,4 @@ TEST_F(MainDialogTest, BadFieldStopsTheSave) {
 }
 
 }  // namespace
-}  // namespace rw
+}  // namespace rw::test

@@ -2,34 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 #include <string>
-#include <string_view>
-#include <utility>
 
 #include "ScriptedDialogs.h"
 #include "shell/MainDialog.h"
-#include "tree/ConfigTree.h"
 #include "tree/TreeTestSupport.h"
 #include "widgets/PageView.h"
 
-// Trees from text, values by path, typing and clicking as a user does, and
-// the editor window to do it in.
-namespace page_test {
+// Typing, clicking and dropping as a user does, and the editor window to do
+// it in.
+namespace rw::test {
 
-inline rw::ConfigTree TreeOf(std::string_view text) {
-    return std::move(*rw::test::TreeFromText(text));
-}
-
-// The stored text of a key, or "<missing>".
-inline std::string ValueAt(const rw::ConfigTree& tree, std::string_view path) {
-    std::string value;
-    return tree.Find(path) && tree.GetString(path, value) ? value : "<missing>";
+// A car the save-time checks let through.
+inline std::string CleanCar(const std::string& name = "Test", const std::string& maxRpm = "7000") {
+    return "car\r\n{\r\n   name=" + name +
+           "\r\n   id=test\r\n   version=050b10\r\n   wheels=4\r\n}\r\nengine\r\n{\r\n   max_rpm=" +
+           maxRpm +
+           "\r\n   idle_rpm=800\r\n   curve_torque=t.crv\r\n}\r\n"
+           "differential\r\n{\r\n   ratio=3.5\r\n}\r\n";
 }
 
 template <typename T>
@@ -58,6 +56,17 @@ inline void Click(const QWidget& root, const char* name) {
     QTest::keyClick(button, Qt::Key_Space);
 }
 
+// Drags the data over the window and drops it there if the window takes it.
+inline bool Drop(QWidget& window, QMimeData& data) {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    if (enter.isAccepted()) {
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &dropped);
+    }
+    return enter.isAccepted();
+}
+
 // The editor window, shown and active, with scripted dialogs and a folder.
 class EditorTest : public ::testing::Test {
 protected:
@@ -71,13 +80,13 @@ protected:
 
     // Loads a four-wheeled car with these lines besides.
     void Load(const std::string& text) {
-        std::ofstream(PathOf("car.ini"), std::ios::binary) << "car\n{\n   wheels=4\n}\n" << text;
+        WriteFile(PathOf("car.ini"), "car\n{\n   wheels=4\n}\n" + text);
         window.LoadAtStart(PathOf("car.ini"));
         ASSERT_TRUE(dialogs.messages.empty());
     }
 
     // Shows a page: its category, then a click on its tab.
-    rw::PageView& Show(rw::PageId slot) {
+    PageView& Show(PageId slot) {
         window.SelectCategory(CategoryOf(slot));
         auto* tabs = Find<QTabBar>(window, "pageTabBar");
         for (int i = 0; i < tabs->count(); ++i) {
@@ -90,15 +99,15 @@ protected:
     }
 
     // What a page stores into an empty tree.
-    static rw::ConfigTree Stored(rw::PageView& page) {
-        rw::ConfigTree tree = TreeOf("");
+    static ConfigTree Stored(PageView& page) {
+        ConfigTree tree = TreeOf("");
         page.StoreToTree(tree);
         return tree;
     }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    rw::MainDialog window{dialogs};
+    MainDialog window{dialogs};
 };
 
-}  // namespace page_test
+}  // namespace rw::test

@@ -19,7 +19,7 @@
 namespace rw {
 namespace {
 
-using namespace page_test;
+using namespace test;
 
 // A pick keeps the chosen file's name with its extension, bytes as chosen,
 // in the field beside the button; a cancel keeps the field, and what was
