@@ -24,6 +24,7 @@ void GearboxForm::FillFromTree(const ConfigTree& tree) {
     std::int32_t n = 0;
     tree.GetInt(kGearCountKey, n);
     extraGears.clear();
+    readFrom = {};
 
     const std::vector<std::int32_t> present = NumberedIndices(tree, "gearbox", "gear");
     bool reverseFound = false;
@@ -43,7 +44,9 @@ void GearboxForm::FillFromTree(const ConfigTree& tree) {
             reverseRatio = gear.ratio;
             reverseInertia = gear.inertia;
             reverseFound = true;
+            readFrom[kRowCount] = prefix;
         } else if (nextRow < kRowCount) {
+            readFrom[static_cast<std::size_t>(nextRow)] = prefix;
             ratios[static_cast<std::size_t>(nextRow)] = gear.ratio;
             inertias[static_cast<std::size_t>(nextRow)] = gear.inertia;
             ++nextRow;

@@ -54,6 +54,9 @@ public:
     // The forward gears past the seventh, as loaded; they are written back
     // unchanged after the seventh row.
     const std::vector<Gear>& ExtraGears() const { return extraGears; }
+    // The key prefix each row was read from, the reverse row last; empty
+    // where the file had no gear for it.
+    const std::array<std::string, kRowCount + 1>& ReadFrom() const { return readFrom; }
 
     std::int32_t gearCount = 0;
     std::array<float, kRowCount> ratios{};
@@ -64,6 +67,7 @@ public:
 
 private:
     std::vector<Gear> extraGears;
+    std::array<std::string, kRowCount + 1> readFrom;
 };
 
 }  // namespace rw

@@ -12,12 +12,11 @@
 
 #include "document/Reporter.h"
 #include "forms/FileName.h"
+#include "pages/MisreadMark.h"
 #include "tree/ConfigTree.h"
-#include "tree/Numbers.h"
 #include "widgets/Dialogs.h"
 #include "widgets/KeyBinding.h"
 #include "widgets/PageView.h"
-#include "widgets/TextCodec.h"
 
 namespace rw {
 
@@ -37,17 +36,9 @@ public:
         // A save writes the number shown; say so where the file's text is
         // not that number plainly ("7400 ; redline", "0,25", "yes", "1e39").
         for (const KeyedNumber& field : numbers) {
-            std::string written;
-            const bool plain = !tree.GetString(field.path, written) ||
-                               (field.integer ? ParseIntStrict(written).has_value()
-                                              : ParseFloatStrict(written).has_value());
-            DataExchange::MarkMisread(field.edit, !plain);
-            SetKeyTip(field.edit,
-                      plain
-                          ? field.tip
-                          : QStringLiteral("The file has \"%1\", which reads as %2.\n\n%3")
-                                .arg(DecodeBytes(Excerpt(written)), field.edit->text(), field.tip));
+            ShowMisread(field.edit, MisreadNumber(tree, field.path, field.integer), field.tip);
         }
+        MarkMisreadFields(tree);
     }
 
     void StoreToTree(ConfigTree& tree) override {
@@ -62,6 +53,9 @@ protected:
     // Controls to the form; a page that refuses more than text that does not
     // parse adds its check here.
     virtual bool TakeFields(TakeReason reason) { return exchange.Take(reason); }
+
+    // Marks the page's own number fields whose file text reads otherwise.
+    virtual void MarkMisreadFields(const ConfigTree& /*tree*/) {}
 
     // Enables the fields as the form's values ask; most pages have no rule.
     virtual void ApplyEnables() {}
@@ -93,8 +87,7 @@ protected:
                     {edit, key.path, key.Kind() == KeyKind::Integer, edit->toolTip()});
                 // Typing over it says what is meant now.
                 QObject::connect(edit, &QLineEdit::textEdited, this, [edit, tip = edit->toolTip()] {
-                    DataExchange::MarkMisread(edit, false);
-                    SetKeyTip(edit, tip);
+                    ShowMisread(edit, std::nullopt, tip);
                 });
             }
         }

@@ -28,8 +28,6 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
         exchange.Bind(inertiaEdits[row], &form.inertias[row]);
     }
     exchange.Bind(ui->reverseInertiaEdit, &form.reverseInertia);
-    SetKeyTip(ui->gearCountEdit,
-              KeyTip(GearboxForm::kGearCountKey, nullptr, GearboxForm::kGearCountKey));
     exchange.Push();
     findChild<NumberField*>(QStringLiteral("gearCountEditSpin"))->ShowValue(1);
     ApplyEnableRule(TakeReason::Action);
@@ -40,6 +38,44 @@ GearboxPage::GearboxPage(GearboxForm& form, Dialogs& dialogs, QWidget* parent)
             [this] { ApplyEnableRule(TakeReason::Typing); });
     connect(ui->reverseGearCheck, &QCheckBox::clicked, this,
             [this] { ApplyEnableRule(TakeReason::Action); });
+    // Typing over a marked number says what is meant now.
+    for (std::size_t row = 0; row <= ratioEdits.size(); ++row) {
+        for (const bool ratio : {true, false}) {
+            QLineEdit* edit = RowEdit(row, ratio);
+            connect(edit, &QLineEdit::textEdited, this, [this, row, ratio] {
+                misread[MisreadIndex(row, ratio)].reset();
+                ShowRowTips();
+            });
+        }
+    }
+    connect(ui->gearCountEdit, &QLineEdit::textEdited, this, [this] {
+        misreadCount.reset();
+        ShowRowTips();
+    });
+}
+
+QLineEdit* GearboxPage::RowEdit(std::size_t row, bool ratio) const {
+    if (row == ratioEdits.size()) {
+        return ratio ? ui->reverseRatioEdit : ui->reverseInertiaEdit;
+    }
+    return (ratio ? ratioEdits : inertiaEdits)[row];
+}
+
+std::size_t GearboxPage::MisreadIndex(std::size_t row, bool ratio) {
+    return (ratio ? 0 : GearboxForm::kRowCount + 1) + row;
+}
+
+void GearboxPage::MarkMisreadFields(const ConfigTree& tree) {
+    for (std::size_t row = 0; row <= ratioEdits.size(); ++row) {
+        const std::string& prefix = form.ReadFrom()[row];
+        for (const bool ratio : {true, false}) {
+            misread[MisreadIndex(row, ratio)] =
+                prefix.empty() ? std::nullopt
+                               : MisreadNumber(tree, prefix + (ratio ? "ratio" : "inertia"), false);
+        }
+    }
+    misreadCount = MisreadNumber(tree, GearboxForm::kGearCountKey, true);
+    ShowRowTips();
 }
 
 GearboxPage::~GearboxPage() = default;
@@ -94,13 +130,15 @@ void GearboxPage::ShowRowTips() {
     for (const Key<Gear>& key : GearboxForm::GearKeys()) {
         const bool ratio = std::get<float Gear::*>(key.member) == &Gear::ratio;
         const std::string commented = first + key.path;
-        for (std::size_t row = 0; row < ratioEdits.size(); ++row) {
-            SetKeyTip((ratio ? ratioEdits : inertiaEdits)[row],
-                      KeyTip(form.RowPrefix(row) + key.path, key.unit, commented));
+        for (std::size_t row = 0; row <= ratioEdits.size(); ++row) {
+            const std::string shown =
+                row == ratioEdits.size() ? commented : form.RowPrefix(row) + key.path;
+            ShowMisread(RowEdit(row, ratio), misread[MisreadIndex(row, ratio)],
+                        KeyTip(shown, key.unit, commented));
         }
-        SetKeyTip(ratio ? ui->reverseRatioEdit : ui->reverseInertiaEdit,
-                  KeyTip(commented, key.unit, commented));
     }
+    ShowMisread(ui->gearCountEdit, misreadCount,
+                KeyTip(GearboxForm::kGearCountKey, nullptr, GearboxForm::kGearCountKey));
 }
 
 }  // namespace rw

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "forms/GearboxForm.h"
 #include "pages/FormPage.h"
@@ -32,12 +34,20 @@ private:
     // that does not parse is.
     bool TakeFields(TakeReason reason) override;
     void ApplyEnables() override;
+    void MarkMisreadFields(const ConfigTree& tree) override;
     // Ticking "Reverse Gear" renumbers the rows' keys, so their tips follow.
     void ShowRowTips();
+    // Row 7 is the reverse row.
+    QLineEdit* RowEdit(std::size_t row, bool ratio) const;
+    static std::size_t MisreadIndex(std::size_t row, bool ratio);
 
     std::unique_ptr<Ui::GearboxPage> ui;
     std::array<QLineEdit*, 7> ratioEdits{};
     std::array<QLineEdit*, 7> inertiaEdits{};
+    // What the file had where a row's number reads otherwise: the ratios of
+    // the seven rows and of reverse, then the inertias.
+    std::array<std::optional<std::string>, 2 * (GearboxForm::kRowCount + 1)> misread;
+    std::optional<std::string> misreadCount;
 };
 
 }  // namespace rw

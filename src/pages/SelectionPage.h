@@ -2,12 +2,15 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "pages/MisreadMark.h"
 #include "pages/WheelSelector.h"
 #include "tree/ConfigTree.h"
 #include "widgets/DataExchange.h"
@@ -26,6 +29,12 @@ class SelectionPage : public PageView {
 public:
     void FillFromTree(const ConfigTree& tree) override {
         form.FillFromTree(tree);
+        for (KeyedNumber& number : numbers) {
+            for (int entry = 0; entry < kWheelCount; ++entry) {
+                number.written[entry] = MisreadNumber(
+                    tree, NumberedPrefix(Form::kBlock, entry) + number.path, number.integer);
+            }
+        }
         ShowSelection();
     }
 
@@ -59,16 +68,28 @@ protected:
                 missing.push_back(path);
                 continue;
             }
+            auto* edit = qobject_cast<QLineEdit*>(widget);
+            const bool number = key.Kind() == KeyKind::Integer || key.Kind() == KeyKind::Real;
+            if (edit != nullptr && number && fields[i].Stored()) {
+                numbers.push_back(
+                    {edit, key.path, key.Kind() == KeyKind::Integer, edit->toolTip(), {}});
+            }
             // Pushes block these signals, so only the user's typing, the spin
             // buttons and clicks reach the entries.
-            const auto changed = [this, widget, i] {
+            const auto changed = [this, widget, i, edit] {
+                // Typing over a marked number says what the entries hold now.
+                for (KeyedNumber& number : numbers) {
+                    if (number.edit == edit) {
+                        ForgetWritten(number);
+                    }
+                }
                 // Text on its way to a number keeps the last good value.
                 if (exchange.Take(widget, TakeReason::Typing)) {
                     form.ApplyField(i);
                     ApplyEnables();
                 }
             };
-            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            if (edit != nullptr) {
                 QObject::connect(edit, &QLineEdit::textChanged, this, changed);
             } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 QObject::connect(button, &QAbstractButton::toggled, this, changed);
@@ -80,6 +101,7 @@ protected:
                              form.SetSelection(mask);
                              exchange.Push();
                              ApplyEnables();
+                             ShowMisreads();
                          });
         ShowSelection();
     }
@@ -87,10 +109,42 @@ protected:
     Form& form;
 
 private:
+    // A number field whose key reads, in one of the selected entries,
+    // otherwise than the file writes it ("18.5" for a whole number).
+    struct KeyedNumber {
+        QLineEdit* edit;
+        const char* path;  // below the entry's block
+        bool integer;
+        QString tip;  // the key's own
+        std::array<std::optional<std::string>, kWheelCount> written;
+    };
+
     void ShowSelection() {
         selector->SetMask(form.selection);
         exchange.Push();
         ApplyEnables();
+        ShowMisreads();
+    }
+
+    void ShowMisreads() {
+        for (const KeyedNumber& number : numbers) {
+            std::optional<std::string> shown;
+            for (int entry = 0; entry < kWheelCount && !shown; ++entry) {
+                if (IsWheelSelected(form.selection, entry)) {
+                    shown = number.written[entry];
+                }
+            }
+            ShowMisread(number.edit, shown, number.tip);
+        }
+    }
+
+    void ForgetWritten(KeyedNumber& number) {
+        for (int entry = 0; entry < kWheelCount; ++entry) {
+            if (IsWheelSelected(form.selection, entry)) {
+                number.written[entry].reset();
+            }
+        }
+        ShowMisread(number.edit, std::nullopt, number.tip);
     }
 
     void ApplyEnables() {
@@ -103,6 +157,7 @@ private:
 
     WheelSelector* selector = nullptr;
     std::vector<QWidget*> widgets;
+    std::vector<KeyedNumber> numbers;
 };
 
 }  // namespace rw

@@ -209,25 +209,47 @@ TEST_F(SessionTest, ANewCarShowsNothingOfTheLastOne) {
 }
 
 // A number the file spells otherwise than a plain number is marked after
-// the load, and its tip says what a save will write, until it is typed over.
+// the load, and its tip says what a save will write, until it is typed over:
+// on a plain page, on a gearbox row and in a wheel of the selection.
 TEST_F(SessionTest, NumbersTheFileSpellsOtherwiseAreMarked) {
     Open(
         "car\r\n{\r\n   wheels=4\r\n}\r\nengine\r\n{\r\n   max_rpm=7400 ; redline\r\n"
-        "   idle_rpm=800\r\n   braking_coeff=0,25\r\n}\r\n");
-    PageView& engine = Show(PageId::Engine);
-    const auto misread = [&engine](const char* name) {
-        QLineEdit* edit = Find<QLineEdit>(engine, name);
+        "   idle_rpm=800\r\n   braking_coeff=0,25\r\n}\r\ngearbox\r\n{\r\n   gears=1\r\n"
+        "   gear0\r\n   {\r\n      ratio=3,5\r\n   }\r\n}\r\nwheel1\r\n{\r\n   mass=18.5\r\n}\r\n");
+    const auto misread = [this](PageId page, const char* name) {
+        QLineEdit* edit = Find<QLineEdit>(Show(page), name);
         return edit->property(DataExchange::kMisreadProperty).toBool()
                    ? edit->toolTip().section(u'\n', 0, 0).toStdString()
                    : std::string("plain");
     };
-    EXPECT_EQ(misread("maxRpmEdit"), "The file has \"7400 ; redline\", which reads as 7400.");
-    EXPECT_EQ(misread("brakingCoeffEdit"), "The file has \"0,25\", which reads as 0.");
-    EXPECT_EQ(misread("idleRpmEdit"), "plain");
+    EXPECT_EQ(misread(PageId::Engine, "maxRpmEdit"),
+              "The file has \"7400 ; redline\", which reads as 7400.");
+    EXPECT_EQ(misread(PageId::Engine, "brakingCoeffEdit"),
+              "The file has \"0,25\", which reads as 0.");
+    EXPECT_EQ(misread(PageId::Engine, "idleRpmEdit"), "plain");
+    EXPECT_EQ(misread(PageId::Gearbox, "ratio1Edit"), "The file has \"3,5\", which reads as 3.");
+    EXPECT_EQ(misread(PageId::Gearbox, "inertia1Edit"), "plain");
+    PageView& wheels = Show(PageId::Wheels);
+    const auto select = [&wheels](const char* button) {
+        for (QPushButton* other :
+             Find<QWidget>(wheels, "wheelSelector")->findChildren<QPushButton*>()) {
+            other->setChecked(other->objectName() == QLatin1String(button));
+        }
+    };
+    select("leftFrontButton");
+    EXPECT_EQ(misread(PageId::Wheels, "massEdit"), "plain");
+    select("rightFrontButton");
+    EXPECT_EQ(misread(PageId::Wheels, "massEdit"), "The file has \"18.5\", which reads as 18.");
     EXPECT_FALSE(window.isWindowModified());
+
     TypeOver(MaxRpm(), "7400");
-    EXPECT_EQ(misread("maxRpmEdit"), "plain");
+    EXPECT_EQ(misread(PageId::Engine, "maxRpmEdit"), "plain");
     EXPECT_EQ(MaxRpm()->toolTip().section(u'\n', 0, 0), "engine.max_rpm (rpm)");
+    TypeOver(Find<QLineEdit>(Show(PageId::Wheels), "massEdit"), "18");
+    EXPECT_EQ(misread(PageId::Wheels, "massEdit"), "plain");
+    select("leftFrontButton");
+    select("rightFrontButton");
+    EXPECT_EQ(misread(PageId::Wheels, "massEdit"), "plain");
 }
 
 }  // namespace
