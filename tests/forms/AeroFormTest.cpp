@@ -125,26 +125,5 @@ TEST(AeroFormWings, CountsAndTheTwentyWingLimit) {
     }
 }
 
-TEST(AeroFormTree, CenterIsScannedAsThreeNumbersAndWrittenWithThreeDecimals) {
-    const std::pair<std::string_view, std::string> cases[] = {
-        {"0.1 0.5", "0.100 0.500 0.000"},
-        {"1.23456 -2 3", "1.235 -2.000 3.000"},
-        {"  4\t5  6 7", "4.000 5.000 6.000"},
-        {"1,2,3", "1.000 0.000 0.000"},
-        {"x 1 2", "0.000 0.000 0.000"},
-        {"1e1 .5 -.25", "10.000 0.500 -0.250"},
-        {"", "0.000 0.000 0.000"},
-    };
-    for (const auto& [center, stored] : cases) {
-        SCOPED_TRACE(center);
-        AeroForm form;
-        ConfigTree tree =
-            test::TreeOf("aero\n{\nwings=1\nwing0\n{\ncenter=" + std::string(center) + "\n}\n}\n");
-        form.FillFromTree(tree);
-        form.StoreToTree(tree);
-        EXPECT_EQ(test::ValueAt(tree, "aero.wing0.center"), stored);
-    }
-}
-
 }  // namespace
 }  // namespace rw

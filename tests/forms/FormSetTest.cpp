@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <filesystem>
 #include <string>
 
 #include "FormTestTree.h"
 #include "forms/FormSet.h"
+#include "tree/DataCases.h"
 
 namespace rw {
 namespace {
@@ -13,6 +17,29 @@ ConfigTree SampleCar() {
     ConfigTree tree(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini");
     EXPECT_FALSE(tree.Read());
     return tree;
+}
+
+// Each tests/data/forms/PAGE-CASE.ini, filled into the form of the page of
+// that tab label and stored back into the same tree, is saved as
+// PAGE-CASE.out: what a form reads of a file and writes back, the parts the
+// user cannot reach included.
+TEST(FormSet, PagesStoreTheFilesBesideThem) {
+    for (const std::string& base :
+         test::DataCases(RIGWRIGHT_SOURCE_DIR "/tests/data/forms/", {".out"})) {
+        const std::string name = std::filesystem::path(base).filename().string();
+        const auto row = std::find_if(kPages.begin(), kPages.end(), [&](const PageRow& r) {
+            std::string label = r.label;
+            std::transform(label.begin(), label.end(), label.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            return name.starts_with(label + "-");
+        });
+        ASSERT_NE(row, kPages.end()) << name;
+        ConfigTree tree = test::TreeOf(test::ReadFile(base + ".ini"));
+        FormSet forms;
+        forms.FillFromTree(row->id, tree);
+        forms.StoreToTree(row->id, tree);
+        EXPECT_EQ(tree.ToText(), test::ReadFile(base + ".out")) << name;
+    }
 }
 
 // A written car survives a fill and store byte for byte. Misc stores the

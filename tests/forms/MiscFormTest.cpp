@@ -47,9 +47,10 @@ std::string StoredBars(const ConfigTree& tree) {
 }
 
 // Bars joining wheels 0-1 are the front bar, 2-3 the rear one, in either
-// order; the last of a pair wins; a store writes the front bar first. One
-// form takes every car in turn: a fill keeps nothing of the car before.
-TEST(MiscForm, BarsReduceToFrontAndRearAndAreRewrittenFrontFirst) {
+// order (the cases "misc-..." of tests/data/forms); a store writes the front
+// bar first. One form takes every car in turn: a fill keeps nothing of the
+// car before.
+TEST(MiscForm, TickedBarsAreWrittenFrontFirst) {
     struct Case {
         const char* count;
         const char* bars;
@@ -57,16 +58,7 @@ TEST(MiscForm, BarsReduceToFrontAndRearAndAreRewrittenFrontFirst) {
         const char* shown;
         const char* stored;
     };
-    const auto none = [](MiscForm&) {};
     const Case cases[] = {
-        {"1", "3 2 500", none, "00 1+500", "1, 2 3 500, <missing> <missing> <missing>"},
-        {"2", "2 3 400, 1 0 800", none, "1+800 1+400", "2, 0 1 800, 2 3 400"},
-        {"2", "0 1 100, 0 1 200", none, "1+200 00", "1, 0 1 200, 0 1 200"},
-        {"2", "0 3 100, 2 3 500", none, "00 1+500", "1, 2 3 500, 2 3 500"},
-        {"2", "0 3 100, 1 2 200", none, "00 00", "0, 0 3 100, 1 2 200"},
-        {"1", "0 1 100, 2 3 200", none, "1+100 00", "1, 0 1 100, 2 3 200"},
-        {"5", "2 3 300", none, "00 1+300", "1, 2 3 300, <missing> <missing> <missing>"},
-        {"2147483647", "0 1 100", none, "1+100 00", "1, 0 1 100, <missing> <missing> <missing>"},
         {"1", "3 2 500", [](MiscForm& f) { f.frontBar = true, f.frontStiffness = 700; }, "00 1+500",
          "2, 0 1 700, 2 3 500"},
         {"2", "0 1 700, 2 3 500", [](MiscForm& f) { f.frontBar = f.rearBar = false; },
@@ -85,15 +77,6 @@ TEST(MiscForm, BarsReduceToFrontAndRearAndAreRewrittenFrontFirst) {
         form.StoreToTree(tree);
         EXPECT_EQ(StoredBars(tree), c.stored);
     }
-}
-
-TEST(MiscForm, BarsAreFoundThroughInheritance) {
-    // The bar block takes arb3 from a shared block, past the bars it has itself.
-    MiscForm form;
-    form.FillFromTree(test::TreeOf(
-        "shared_bars\n{\narb3\n{\nsusp_left=2\nsusp_right=3\nk=900\n}\n}\n"
-        "antirollbar~shared_bars\n{\ncount=4\narb0\n{\nsusp_left=0\nsusp_right=1\nk=100\n}\n}\n"));
-    EXPECT_EQ(Shown(form), "1+100 1+900");
 }
 
 // Ackermann is read from the first wheel whose flag is 1 in the file and
