@@ -15,21 +15,19 @@
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = rw::RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
 using rw::test::Entries;
 using rw::test::ReadFile;
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = rw::RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
 
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;

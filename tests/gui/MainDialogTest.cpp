@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QStyle>
 #include <QUrl>
-#include <set>
 
 #include "PageTestSupport.h"
 
@@ -33,54 +30,6 @@ TEST_F(MainDialogTest, DropLoadsOneLocalFileAndRefusesAnythingElse) {
     EXPECT_EQ(window.Document().DocumentPath(), path.toStdString());
     EXPECT_EQ(documentFiles.size(), 1);
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-// Notes every interactive control without an accessible name, or with the
-// name of another control of its group.
-void CheckNames(QAccessibleInterface* node, const QString& group, std::set<QString>& groupNames,
-                QStringList& faults) {
-    static const std::set<QAccessible::Role> interactive = {
-        QAccessible::EditableText, QAccessible::SpinBox,     QAccessible::PushButton,
-        QAccessible::CheckBox,     QAccessible::RadioButton, QAccessible::List,
-        QAccessible::ButtonMenu};
-    if (node->state().invisible) {
-        return;
-    }
-    const QString name = node->text(QAccessible::Name);
-    if (interactive.count(node->role())) {
-        if (name.trimmed().isEmpty()) {
-            faults << group + ": nameless " +
-                          (node->object() ? node->object()->objectName() : QString("item"));
-        } else if (!groupNames.insert(name).second) {
-            faults << group + ": twice " + name;
-        }
-    }
-    // Qt keeps items of removed tabs; the tab texts are fixed anyway.
-    if (node->role() == QAccessible::PageTabList) {
-        return;
-    }
-    std::set<QString> innerNames;
-    const bool grouping = node->role() == QAccessible::Grouping;
-    for (int i = 0; i < node->childCount(); ++i) {
-        CheckNames(node->child(i), grouping ? name : group, grouping ? innerNames : groupNames,
-                   faults);
-    }
-}
-
-TEST_F(MainDialogTest, EveryControlOfEveryPageHasAnAccessibleName) {
-    window.Document().New();
-    QTabBar* tabs = Find<QTabBar>(window, "pageTabBar");
-    QStringList faults;
-    for (const char* category : {"infoButton", "physicsButton", "presentationButton"}) {
-        Click(window, category);
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            tabs->setCurrentIndex(tab);
-            std::set<QString> names;
-            CheckNames(QAccessible::queryAccessibleInterface(&window), tabs->tabText(tab), names,
-                       faults);
-        }
-    }
-    EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }
 
 // A tip names the key and its unit, then the template car's comment: the
@@ -111,43 +60,6 @@ TEST_F(MainDialogTest, FieldTipsNameTheKeyItsUnitAndTheTemplateComment) {
     Find<QAbstractButton>(*window.View(PageId::Gearbox), "reverseGearCheck")->click();
     EXPECT_EQ(Find<QWidget>(*window.View(PageId::Gearbox), "ratio2Edit")->toolTip(),
               "gearbox.gear2.ratio");
-}
-
-// With RIGWRIGHT_SCREENSHOTS set to a folder, the Wheels page is saved there
-// as light.png and dark.png (the README's screenshots).
-TEST(LookTest, CheckedButtonsTakeTheHighlightInLightAndDarkPalettes) {
-    const QPalette original = QApplication::palette();
-    const QString originalStyle = QApplication::style()->name();
-    QApplication::setStyle("Fusion");
-    QPalette dark(Qt::white, QColor(53, 53, 53), QColor(80, 80, 80), QColor(25, 25, 25),
-                  QColor(70, 70, 70), Qt::white, Qt::white, QColor(35, 35, 35), QColor(53, 53, 53));
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    for (const auto& [name, palette] :
-         {std::pair{"light", QApplication::style()->standardPalette()}, std::pair{"dark", dark}}) {
-        QApplication::setPalette(palette);
-        ScriptedDialogs dialogs;
-        MainDialog window(dialogs);
-        window.show();
-        window.LoadAtStart(RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini");
-        Click(window, "physicsButton");
-        Find<QTabBar>(window, "pageTabBar")->setCurrentIndex(5);
-        Click(*window.ShownPage(), "rightFrontButton");
-        for (const char* button : {"physicsButton", "infoButton", "leftFrontButton",
-                                   "rightFrontButton", "leftRearButton", "rightRearButton"}) {
-            QPushButton* shown = window.ShownPage()->findChild<QPushButton*>(button);
-            shown = shown ? shown : window.findChild<QPushButton*>(button);
-            EXPECT_EQ(shown->palette().color(QPalette::Button),
-                      palette.color(shown->isChecked() ? QPalette::Highlight : QPalette::Button))
-                << name << button;
-        }
-        if (qEnvironmentVariableIsSet("RIGWRIGHT_SCREENSHOTS")) {
-            window.resize(window.sizeHint());
-            window.grab().save(qEnvironmentVariable("RIGWRIGHT_SCREENSHOTS") + "/" + name + ".png");
-        }
-    }
-    QApplication::setStyle(originalStyle);
-    QApplication::setPalette(original);
 }
 
 // Save, Undo All and Notepad need a file of the document's own. The desktop

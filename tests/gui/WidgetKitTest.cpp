@@ -174,7 +174,6 @@ TEST(NumberFieldWidgetTest, ArrowsAndKeysStepTheBuddyWhileItIsEnabled) {
     (new QHBoxLayout(&page))->addWidget(edit);
     NumberField* field = AttachNumberField(edit, 0, 100, 10);
     page.show();
-    EXPECT_GT(field->geometry().left(), edit->geometry().left());
     edit->setText("95");
     for (QToolButton* arrow : {field->UpButton(), field->UpButton(), field->DownButton()}) {
         QTest::mouseClick(arrow, Qt::LeftButton);
