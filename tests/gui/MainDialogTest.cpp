@@ -13,6 +13,14 @@ namespace {
 
 using MainDialogTest = EditorTest;
 
+// Every key row a page binds by name has its field in the .ui file, and
+// every field that names a key is bound: a misspelt key on either side shows.
+TEST_F(MainDialogTest, EveryKeyRowHasItsFieldAndEveryKeyedFieldItsRow) {
+    for (const PageRow& row : kPages) {
+        EXPECT_EQ(window.View(row.id)->KeyFaults(), std::vector<std::string>{}) << row.label;
+    }
+}
+
 TEST_F(MainDialogTest, DropLoadsOneLocalFileAndRefusesAnythingElse) {
     const QString path = RIGWRIGHT_SOURCE_DIR "/examples/sample-car.ini";
     QSignalSpy documentFiles(&window, &MainDialog::DocumentFileChanged);
