@@ -25,12 +25,12 @@ void FormSet::ResetAll() {
 }
 
 std::optional<std::uint64_t> FormSet::StoredState() {
-    // The stores write every key they bind and read nothing, so an empty
-    // tree shows all that a save of these forms would write.
-    ConfigTree scratch;
-    StoreAll(scratch);
+    // The stores write every key they bind and read nothing, so the sets
+    // they make, in their order, are all that a save of these forms writes.
     ContentHash hash;
-    hash.Add(scratch.ToText());
+    ConfigTree recorder;
+    recorder.recordSets = &hash;
+    StoreAll(recorder);
     return hash.Value();
 }
 

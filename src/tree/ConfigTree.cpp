@@ -156,6 +156,14 @@ TreeNode* ConfigTree::SetterNode(std::string_view path) {
 // the value would be lost in the save; an unedited one stays as the file has
 // it.
 void ConfigTree::SetValue(std::string_view path, std::string_view text, std::string_view bare) {
+    if (recordSets != nullptr) {
+        // The lengths keep ("ab", "c") apart from ("a", "bc").
+        const std::uint64_t sizes[] = {path.size(), text.size()};
+        recordSets->Add(std::string_view(reinterpret_cast<const char*>(sizes), sizeof sizes));
+        recordSets->Add(path);
+        recordSets->Add(text);
+        return;
+    }
     TreeNode* node = SetterNode(path);
     if (node->kind == NodeKind::LoneName && text != bare) {
         node->kind = NodeKind::Value;
