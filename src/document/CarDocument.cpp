@@ -61,6 +61,7 @@ bool CarDocument::LoadFrom(std::string path, bool showErrors) {
         return false;
     }
     tree = std::move(fresh);
+    ++generation;
     documentPath = std::move(path);
     untitled = false;
     open = true;
@@ -87,6 +88,7 @@ void CarDocument::New() {
     auto fresh = std::make_unique<ConfigTree>();
     BuildDefaultCar(*fresh);
     tree = std::move(fresh);
+    ++generation;
     documentPath.clear();
     untitled = true;
     open = true;

@@ -27,6 +27,9 @@ public:
     bool LoadDocument(bool showErrors);
     // The editor's start-up load of a file named on the command line.
     bool LoadAtStart(const std::string& path);
+    // Counts the cars this document has held: a Load, a refused load and a
+    // New each start another; an Undo All or a reload does not.
+    std::uint64_t Generation() const { return generation; }
     void New();
     // Stores the pages, asks what a save onto this file must ask, writes.
     // True when written.
@@ -83,6 +86,7 @@ private:
     std::optional<std::uint64_t> cleanState;
     // The file at the document path as last read or written.
     FileStamp diskStamp;
+    std::uint64_t generation = 0;
 };
 
 // Fills an empty tree with the template car.

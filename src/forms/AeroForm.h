@@ -12,6 +12,7 @@ namespace rw {
 
 // One wing of the Aero page's wing table.
 struct Wing {
+    bool operator==(const Wing&) const = default;
     std::string name;
     float coeffDown = 0.0f;
     float coeffDrag = 0.0f;
@@ -28,6 +29,7 @@ struct Wing {
 // that shows its selected wing.
 class AeroForm {
 public:
+    bool operator==(const AeroForm&) const = default;
     // The wing list's room for new wings; a file may bring more.
     static constexpr std::size_t kMaxWings = 20;
     static constexpr int kNoWing = -1;

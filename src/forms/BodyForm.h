@@ -9,6 +9,7 @@ namespace rw {
 // file but belongs to the body here; the calculations read cgZ.
 class BodyForm {
 public:
+    bool operator==(const BodyForm&) const = default;
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
     // The keys this form fills and stores, in store order.

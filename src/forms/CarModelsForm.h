@@ -12,6 +12,7 @@ namespace rw {
 // models are edited; the right-hand keys stay as the file has them.
 class CarModelsForm {
 public:
+    bool operator==(const CarModelsForm&) const = default;
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
     // The keys this form fills and stores, in store order.

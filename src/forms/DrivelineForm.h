@@ -10,6 +10,7 @@ namespace rw {
 // The differential, the drive configuration and the clutch.
 class DrivelineForm {
 public:
+    bool operator==(const DrivelineForm&) const = default;
     // Which axle the differential drives. Undecided shows neither choice and
     // is stored as the front pair.
     enum class Drive { Undecided, Fwd, Rwd };

@@ -12,6 +12,7 @@ namespace rw {
 // The engine: speeds, torque, starter, automatic shifting and the torque curve.
 class EngineForm {
 public:
+    bool operator==(const EngineForm&) const = default;
     // Which dependent fields can be edited; the others keep their values and
     // are stored as they are.
     struct Enables {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <tuple>
 #include <utility>
 
@@ -26,6 +28,14 @@ namespace rw {
 // The forms of one editor, one per page, driven by the car document through
 // the page protocol. The command line runs the car document on it directly;
 // the editor's pages are views over these forms.
+// One form's values at one moment, to compare with and to put back.
+struct FormValues {
+    PageId page{};
+    std::shared_ptr<const void> values;
+    std::uint64_t fingerprint = 0;  // of what the form's store writes
+    std::size_t bytes = 0;          // about what the copy holds
+};
+
 class FormSet : public PageProtocol {
 public:
     FormSet();
@@ -46,6 +56,16 @@ public:
     void ResetAll() override;
     // What StoreAll writes into an empty tree, hashed.
     std::optional<std::uint64_t> StoredState() override;
+    // A copy of a form's values.
+    FormValues Snapshot(PageId page);
+    // True when a save would write other values of the form than of the
+    // copy; the wheels or wing picked are no value.
+    bool Differs(const FormValues& values);
+    void Restore(const FormValues& values);
+    // The copy with the wheels or the wing picked in `from`, where one
+    // exists in both.
+    FormValues WithSelectionOf(const FormValues& values, const FormValues& from);
+
     // The editor's pages set some values of their own when they are made;
     // a reset goes back to those.
     void RememberInitial() { initial = forms; }

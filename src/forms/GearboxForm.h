@@ -15,11 +15,13 @@ namespace rw {
 // row, and counts forward gears only.
 class GearboxForm {
 public:
+    bool operator==(const GearboxForm&) const = default;
     static constexpr std::int32_t kRowCount = 7;
     // Every gear of the file, the reverse gear included.
     static constexpr const char* kGearCountKey = "gearbox.gears";
 
     struct Gear {
+        bool operator==(const Gear&) const = default;
         float ratio = 0.0f;
         float inertia = 0.0f;
     };

@@ -11,6 +11,7 @@ namespace rw {
 // validated or re-encoded.
 class GeneralForm {
 public:
+    bool operator==(const GeneralForm&) const = default;
     void FillFromTree(const ConfigTree& tree);
     // Also writes the wheel count, which is 4 for every car the editor accepts.
     void StoreToTree(ConfigTree& tree);

@@ -13,6 +13,12 @@ namespace rw {
 // steered wheel.
 class MiscForm {
 public:
+    // The values; where the steering flags come from is no value.
+    bool operator==(const MiscForm& other) const {
+        return frontBar == other.frontBar && frontStiffness == other.frontStiffness &&
+               rearBar == other.rearBar && rearStiffness == other.rearStiffness &&
+               steeringLock == other.steeringLock && ackermann == other.ackermann;
+    }
     struct Enables {
         bool frontStiffness = false;
         bool rearStiffness = false;

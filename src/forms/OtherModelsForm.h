@@ -11,6 +11,7 @@ namespace rw {
 // The steering wheel shown in the car: its model, position and tilt.
 class OtherModelsForm {
 public:
+    bool operator==(const OtherModelsForm&) const = default;
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
     // The keys this form fills and stores, in store order.

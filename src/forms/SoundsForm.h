@@ -11,6 +11,7 @@ namespace rw {
 // The engine and skid samples, named by file only.
 class SoundsForm {
 public:
+    bool operator==(const SoundsForm&) const = default;
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
     // The keys this form fills and stores, in store order.

@@ -11,6 +11,7 @@ namespace rw {
 // The values of one suspension, as the working copy holds them and as the
 // page shows them for the selection.
 struct SuspensionValues {
+    bool operator==(const SuspensionValues&) const = default;
     float x = 0.0f;
     float y = 0.0f;
     float z = 0.0f;
@@ -30,6 +31,7 @@ struct SuspensionValues {
 // suspensions at once with the wheel selector.
 class SuspensionForm {
 public:
+    bool operator==(const SuspensionForm&) const = default;
     // The numbered block of each entry's keys: "susp0." .. "susp3.".
     static constexpr const char* kBlock = "susp";
 

@@ -12,6 +12,7 @@ namespace rw {
 // number (0 left front, 1 right front, 2 left rear, 3 right rear).
 class WheelModelsForm {
 public:
+    bool operator==(const WheelModelsForm&) const = default;
     void FillFromTree(const ConfigTree& tree);
     void StoreToTree(ConfigTree& tree);
 

@@ -11,6 +11,7 @@ namespace rw {
 // The values of one wheel, as the working copy holds them and as the page
 // shows them for the selection.
 struct WheelValues {
+    bool operator==(const WheelValues&) const = default;
     std::int32_t mass = 0;
     std::int32_t maxHandbrakeTorque = 0;
     float radius = 0.0f;
@@ -32,6 +33,7 @@ struct WheelValues {
 // set of selected wheels at once.
 class WheelsForm {
 public:
+    bool operator==(const WheelsForm&) const = default;
     // The numbered block of each entry's keys: "wheel0." .. "wheel3.".
     static constexpr const char* kBlock = "wheel";
 

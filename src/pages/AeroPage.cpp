@@ -75,6 +75,12 @@ void AeroPage::FillFromTree(const ConfigTree& tree) {
     RebuildList();
 }
 
+void AeroPage::ShowForm() {
+    FormPage::ShowForm();
+    RebuildList();
+    SelectRow(form.selected);
+}
+
 void AeroPage::OnWingPicked(int row) {
     form.SelectWing(row);
     exchange.Push();

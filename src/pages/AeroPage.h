@@ -24,6 +24,7 @@ public:
     ~AeroPage() override;
 
     void FillFromTree(const ConfigTree& tree) override;
+    void ShowForm() override;
 
 private:
     void OnWingPicked(int row);

@@ -41,6 +41,11 @@ public:
         MarkMisreadFields(tree);
     }
 
+    void ShowForm() override {
+        exchange.Push();
+        ApplyEnables();
+    }
+
     void StoreToTree(ConfigTree& tree) override {
         TakeFields(TakeReason::Action);
         form.StoreToTree(tree);

@@ -38,6 +38,8 @@ public:
         ShowSelection();
     }
 
+    void ShowForm() override { ShowSelection(); }
+
     void StoreToTree(ConfigTree& tree) override {
         exchange.Take(TakeReason::Action);
         form.StoreToTree(tree);

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -143,10 +144,26 @@ MainDialog::MainDialog(Dialogs& dialogs, const PageFactory& createPages, QWidget
     categoryButtons[0]->setChecked(true);
     BuildPageTabRow();
     document.RefreshFromDocument();
+    history.Start();
     UpdateTitle();
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+        if (old != nullptr && ui->pageStack->isAncestorOf(old)) {
+            // Pages move the focus inside their own handlers (a deleted wing
+            // focuses the list before it shows the next one): the step waits
+            // for the handler to finish, and for no more than that.
+            FlushCommit();
+            pendingCommit = old;
+            QMetaObject::invokeMethod(this, &MainDialog::FlushCommit, Qt::QueuedConnection);
+        }
+    });
 }
 
-MainDialog::~MainDialog() = default;
+MainDialog::~MainDialog() {
+    // Closing moves the focus while the members are already going.
+    disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
+}
 
 void MainDialog::AddShortcuts() {
     // Each key clicks its button, so a disabled button's key does nothing.
@@ -248,10 +265,24 @@ void MainDialog::dropEvent(QDropEvent* event) {
 
 void MainDialog::RunDocumentOperation(const std::function<void()>& operation) {
     ++operationDepth;
+    const std::uint64_t car = document.Generation();
     host.BeginOperation();
     operation();
     host.EndOperation();
     --operationDepth;
+    // Another car starts another history; an Undo All or a reload is a
+    // step that can be taken back.
+    RememberFocusedText();
+    if (document.Generation() != car) {
+        history.Start();
+    } else {
+        const auto* shown = static_cast<PageView*>(ui->pageStack->currentWidget());
+        for (std::size_t page = 0; page < kPageCount; ++page) {
+            if (views[page] == shown) {
+                history.Record({static_cast<PageId>(page), {}});
+            }
+        }
+    }
     WatchDocumentFile();
     // What the bar said is settled by whatever the operation read or wrote.
     if (ui->diskBar->isVisible() && document.CheckDisk() == DiskChange::None) {
@@ -263,6 +294,9 @@ void MainDialog::RunDocumentOperation(const std::function<void()>& operation) {
 bool MainDialog::SaveFromWindow(bool saveAs) {
     if (!document.IsOpen() || !TakeAllPages()) {
         return false;
+    }
+    if (QWidget* focused = QApplication::focusWidget()) {
+        CommitEdit(focused);
     }
     bool written = false;
     RunDocumentOperation([&] {
@@ -314,6 +348,104 @@ void MainDialog::UpdateTitle() {
         took < kInstantMs ? 0 : static_cast<int>(std::min<qint64>(took * 10, kMaxTitleDelayMs)));
 }
 
+void MainDialog::FlushCommit() {
+    QWidget* left = pendingCommit;
+    pendingCommit = nullptr;
+    CommitEdit(left);
+}
+
+void MainDialog::CommitEdit(QWidget* from) {
+    if (pendingCommit != nullptr && pendingCommit != from) {
+        FlushCommit();
+    }
+    pendingCommit = nullptr;
+    if (restoring || from == nullptr || !document.IsOpen()) {
+        return;
+    }
+    for (std::size_t page = 0; page < kPageCount; ++page) {
+        PageView* view = views[page];
+        if (view != nullptr && (view == from || view->isAncestorOf(from))) {
+            // A field that does not parse stays out of the step, as it stays
+            // out of the form.
+            view->TakeControls();
+            history.Record({static_cast<PageId>(page), from->objectName().toStdString()});
+            return;
+        }
+    }
+}
+
+void MainDialog::StepHistory(bool undo) {
+    if (QWidget* focused = QApplication::focusWidget()) {
+        CommitEdit(focused);
+    }
+    const std::optional<EditHistory::Moved> moved = undo ? history.Undo() : history.Redo();
+    if (!moved) {
+        return;
+    }
+    restoring = true;
+    for (const PageId page : moved->pages) {
+        views[PageIndex(page)]->ShowForm();
+    }
+    ShowSlot(moved->place.page);
+    PageView* view = views[PageIndex(moved->place.page)];
+    QWidget* field = view->findChild<QWidget*>(QString::fromStdString(moved->place.field));
+    (field != nullptr ? field : view)->setFocus(Qt::OtherFocusReason);
+    restoring = false;
+    RememberFocusedText();
+    UpdateTitle();
+}
+
+void MainDialog::RememberFocusedText() {
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (edit != nullptr && ui->pageStack->isAncestorOf(edit)) {
+        focusedEdit = edit;
+        focusedText = edit->text();
+    }
+}
+
+bool MainDialog::RevertField() {
+    if (focusedEdit == nullptr || focusedEdit != QApplication::focusWidget() ||
+        focusedEdit->text() == focusedText) {
+        return false;
+    }
+    // As typing would: the pages that follow the typing take it.
+    focusedEdit->setText(focusedText);
+    focusedEdit->selectAll();
+    titleTimer.start();
+    return true;
+}
+
+bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return QDialog::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::MouseButtonPress) {
+        // The user's next act comes after the edit that the focus left.
+        FlushCommit();
+    } else if (event->type() == QEvent::FocusIn) {
+        RememberFocusedText();
+    } else if (event->type() == QEvent::KeyPress) {
+        FlushCommit();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo)) {
+            if (!RevertField()) {
+                StepHistory(true);
+            }
+            return true;
+        }
+        if (key->matches(QKeySequence::Redo) ||
+            (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier)) {
+            StepHistory(false);
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape && RevertField()) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void MainDialog::WatchPageEdits() {
     // Pushes block these signals, so only the user's edits arrive.
     const auto later = [this] { titleTimer.start(); };
@@ -324,6 +456,9 @@ void MainDialog::WatchPageEdits() {
         connect(edit, &QPlainTextEdit::textChanged, &titleTimer, later);
     }
     for (QAbstractButton* button : ui->pageStack->findChildren<QAbstractButton*>()) {
+        // After the page's own handler: a tick, a radio button, a spin
+        // button, a wing added or deleted, a file picked.
+        connect(button, &QAbstractButton::clicked, this, [this, button] { CommitEdit(button); });
         connect(button, &QAbstractButton::clicked, &titleTimer, later);
         connect(button, &QAbstractButton::toggled, &titleTimer, later);
     }
@@ -512,6 +647,7 @@ void MainDialog::OnPageTabChanged(int index) {
     }
     const PageId page = list[static_cast<std::size_t>(index)];
     PageView* view = views[PageIndex(page)];
+    CommitEdit(ui->pageStack->currentWidget());
     if (page == PageId::Calculations) {
         // The figures go on with the values the pages hold; a field there
         // that does not parse is shown and named instead of the figures.

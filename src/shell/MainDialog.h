@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileSystemWatcher>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "document/CarDocument.h"
+#include "forms/EditHistory.h"
 #include "forms/FormSet.h"
 #include "shell/EditorHost.h"
 #include "shell/GuiPages.h"
@@ -20,6 +22,7 @@
 #include "widgets/DataExchange.h"
 
 class QAbstractButton;
+class QLineEdit;
 
 namespace Ui {
 class MainDialog;
@@ -82,6 +85,9 @@ protected:
     // Coming back to the window looks at the file on disk again, since
     // change notices can be missed.
     void changeEvent(QEvent* event) override;
+    // Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y and Escape anywhere in the window, before
+    // a field takes them for its own history.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void AddShortcuts();
@@ -109,6 +115,19 @@ private:
     // Save or Save As from the window: the fields first. True when written.
     bool SaveFromWindow(bool saveAs);
     void UpdateTitle();
+    // A finished change on the page that holds `from` (the focus left it, it
+    // was clicked): the page's controls are taken, and what changed in the
+    // forms since the last step is a step.
+    void CommitEdit(QWidget* from);
+    // The commit for the field the focus left, if it is still to come.
+    void FlushCommit();
+    // Undo or redo one step: its page is shown, its field focused.
+    void StepHistory(bool undo);
+    // Escape and the first Ctrl+Z in a field typed in give it back the text
+    // it had when it got the focus; false when there was nothing to give back.
+    bool RevertField();
+    // A fill or an undo changes the focused field's text under it.
+    void RememberFocusedText();
     // Every edit on a page updates the modified mark soon after.
     void WatchPageEdits();
     void WatchDocumentFile();
@@ -120,6 +139,7 @@ private:
     std::unique_ptr<Ui::MainDialog> ui;
     Dialogs& dialogs;
     FormSet forms;
+    EditHistory history{forms};
     GuiPages pages;
     EditorHost host;
     CarDocument document;
@@ -133,6 +153,12 @@ private:
     QTimer titleTimer;
     QTimer diskTimer;
     int operationDepth = 0;
+    // The field with the focus, and its text when it got it.
+    QPointer<QLineEdit> focusedEdit;
+    QString focusedText;
+    // Undo and redo show the forms; that is no edit of the user's.
+    bool restoring = false;
+    QPointer<QWidget> pendingCommit;
 };
 
 }  // namespace rw

@@ -35,6 +35,8 @@ class ContentHash {
 public:
     void Add(std::string_view bytes);
     std::uint64_t Value() const;
+    // How many bytes went in.
+    std::uint64_t Length() const { return length; }
 
 private:
     void Mix(std::uint64_t word);

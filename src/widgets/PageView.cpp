@@ -17,6 +17,8 @@ void PageView::StoreToTree(ConfigTree& /*tree*/) {}
 
 void PageView::EnableFields(bool /*enabled*/) {}
 
+void PageView::ShowForm() {}
+
 void PageView::Recalculate() {}
 
 std::optional<BadField> PageView::TakeControls() {

@@ -29,6 +29,9 @@ public:
     virtual void StoreToTree(ConfigTree& tree);
     // The General page's fields follow the document-open flag.
     virtual void EnableFields(bool enabled);
+    // Shows the form's values again, as a fill does, reading no file: after
+    // an undo or redo put the form back.
+    virtual void ShowForm();
     // The Calculations page, run just before its tab is shown.
     virtual void Recalculate();
     // Takes the controls' current contents into the bound values, up to the
