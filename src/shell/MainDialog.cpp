@@ -275,13 +275,8 @@ void MainDialog::RunDocumentOperation(const std::function<void()>& operation) {
     RememberFocusedText();
     if (document.Generation() != car) {
         history.Start();
-    } else {
-        const auto* shown = static_cast<PageView*>(ui->pageStack->currentWidget());
-        for (std::size_t page = 0; page < kPageCount; ++page) {
-            if (views[page] == shown) {
-                history.Record({static_cast<PageId>(page), {}});
-            }
-        }
+    } else if (const std::optional<PageId> shown = PageOf(ui->pageStack->currentWidget())) {
+        history.Record({*shown, {}});
     }
     WatchDocumentFile();
     // What the bar said is settled by whatever the operation read or wrote.
@@ -359,19 +354,24 @@ void MainDialog::CommitEdit(QWidget* from) {
         FlushCommit();
     }
     pendingCommit = nullptr;
-    if (restoring || from == nullptr || !document.IsOpen()) {
+    const std::optional<PageId> page = PageOf(from);
+    if (restoring || !page || !document.IsOpen()) {
         return;
     }
-    for (std::size_t page = 0; page < kPageCount; ++page) {
-        PageView* view = views[page];
-        if (view != nullptr && (view == from || view->isAncestorOf(from))) {
-            // A field that does not parse stays out of the step, as it stays
-            // out of the form.
-            view->TakeControls();
-            history.Record({static_cast<PageId>(page), from->objectName().toStdString()});
-            return;
+    // A field that does not parse stays out of the step, as it stays out of
+    // the form.
+    views[PageIndex(*page)]->TakeControls();
+    history.Record({*page, from->objectName().toStdString()});
+}
+
+std::optional<PageId> MainDialog::PageOf(const QWidget* widget) const {
+    for (const PageRow& row : kPages) {
+        const PageView* view = views[PageIndex(row.id)];
+        if (widget != nullptr && (view == widget || view->isAncestorOf(widget))) {
+            return row.id;
         }
     }
+    return std::nullopt;
 }
 
 void MainDialog::StepHistory(bool undo) {

@@ -119,6 +119,8 @@ private:
     // was clicked): the page's controls are taken, and what changed in the
     // forms since the last step is a step.
     void CommitEdit(QWidget* from);
+    // The page a widget is on, or the page itself.
+    std::optional<PageId> PageOf(const QWidget* widget) const;
     // The commit for the field the focus left, if it is still to come.
     void FlushCommit();
     // Undo or redo one step: its page is shown, its field focused.
