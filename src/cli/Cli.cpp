@@ -8,6 +8,7 @@
 #include "document/TreeReports.h"
 #include "forms/FormSet.h"
 #include "tree/ConfigTree.h"
+#include "tree/KeyList.h"
 
 namespace rw {
 
@@ -30,6 +31,10 @@ constexpr const char* kHelp =
     "  check FILE...        list what loading and saving each FILE in the editor would report\n"
     "  resave IN OUT        write what the editor saves for IN, unedited, to OUT\n"
     "  report [--json] FILE print the Calculations page's figures and gearing table\n"
+    "  keys [--raw] FILE [PATTERN]\n"
+    "                       print every key as KEY=VALUE, with the keys inheriting blocks\n"
+    "                       take (--raw: the file's own lines only); PATTERN keeps the keys\n"
+    "                       whose path, value or comment holds it, in any letter case\n"
     "\n"
     "OUT may be - for standard output. Reports go to standard error (standard output\n"
     "for check) as lines \"FILE: TEXT\". Exit status: 0 success, 1 missing key (get) or\n"
@@ -216,7 +221,47 @@ int GetValue(const Args& args, std::ostream& out, std::ostream& err, bool escape
     return kExitSuccess;
 }
 
+bool HoldsFolded(std::string_view text, std::string_view pattern) {
+    const auto fold = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return std::search(text.begin(), text.end(), pattern.begin(), pattern.end(),
+                       [&fold](char a, char b) { return fold(a) == fold(b); }) != text.end();
+}
+
+int KeysListed(const Args& args, std::ostream& out, std::ostream& err, bool escaped) {
+    const bool raw = args[0] == "--raw";
+    const Args rest(args.begin() + (raw ? 1 : 0), args.end());
+    if (rest.empty() || rest.size() > 2) {
+        err << kHelp;
+        return kExitFailure;
+    }
+    ConfigTree tree(rest[0]);
+    LineReporter reporter(err, rest[0]);
+    if (!ReadTree(tree, reporter)) {
+        return kExitFailure;
+    }
+    const std::string_view pattern = rest.size() == 2 ? std::string_view(rest[1]) : "";
+    std::string line;
+    ListKeys(tree, !raw, [&](const ListedKey& key) {
+        if (!HoldsFolded(key.path, pattern) && !HoldsFolded(key.value, pattern) &&
+            !HoldsFolded(key.comment, pattern)) {
+            return;
+        }
+        line.assign(key.path).append("=").append(key.value);
+        out << (escaped ? Escaped(line) : line) << '\n';
+    });
+    return out ? kExitSuccess : kExitFailure;
+}
+
 // The bytes as they are for a script; for a terminal, nothing it would obey.
+int Keys(const Args& args, std::ostream& out, std::ostream& err) {
+    return KeysListed(args, out, err, false);
+}
+int KeysForTerminal(const Args& args, std::ostream& out, std::ostream& err) {
+    return KeysListed(args, out, err, true);
+}
+
 int Get(const Args& args, std::ostream& out, std::ostream& err) {
     return GetValue(args, out, err, false);
 }
@@ -388,6 +433,7 @@ constexpr Command kCommands[] = {
     {"check", 1, SIZE_MAX, Check},
     {"resave", 2, 2, Resave},
     {"report", 1, 2, RunReport},
+    {"keys", 1, 3, Keys},
 };
 
 }  // namespace
@@ -405,7 +451,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const Command& command : kCommands) {
         if (!args.empty() && args[0] == command.name && args.size() - 1 >= command.minArgs &&
             args.size() - 1 <= command.maxArgs) {
-            const auto run = outIsTerminal && command.run == Get ? GetForTerminal : command.run;
+            auto run = command.run;
+            if (outIsTerminal) {
+                run = run == Get ? GetForTerminal : run == Keys ? KeysForTerminal : run;
+            }
             return run(Args(args.begin() + 1, args.end()), out, err);
         }
     }

@@ -35,6 +35,7 @@ TEST(HostileFilesTest, EveryFileLoadsChecksAndSavesAtOnce) {
     for (const QFileInfo& file : QDir(corpus).entryInfoList(QDir::Files)) {
         SCOPED_TRACE(file.fileName().toStdString());
         RunCli({"check", file.filePath()});
+        RunCli({"keys", file.filePath()});
         RunCli({"resave", file.filePath(), dir.filePath("resaved.ini")});
         const QString copy = dir.filePath("set.ini");
         QFile::remove(copy);
