@@ -20,6 +20,7 @@
 namespace rw {
 namespace {
 
+#ifndef RIGWRIGHT_ASAN
 class LastReport : public Reporter {
 public:
     void Show(const Report& report) override { text = report.text; }
@@ -32,6 +33,7 @@ long AddressSpaceBytes() {
     statm >> pages;
     return pages * sysconf(_SC_PAGESIZE);
 }
+#endif
 
 // A file the size of a large real car collection's worth of lines, read with
 // less memory than its tree needs: the read fails with a message instead of
