@@ -35,15 +35,17 @@ struct GearRow {
 // The gearing table's columns, in the order of GearRow::Cells().
 struct GearColumn {
     const char* title;
-    const char* tip;  // empty where the title says it all
+    const char* tip;   // empty where the title says it all
+    const char* unit;  // empty for a ratio or a number
 };
 inline constexpr std::array<GearColumn, kGearColumnCount> kGearColumns = {{
-    {"Gear", ""},
-    {"Ratio", ""},
-    {"Overall", "Gear ratio times the differential ratio"},
-    {"At Shift Up @", "Road speed in km/h at the shift-up rpm"},
-    {"At Max RPM", "Road speed in km/h at the maximum rpm"},
-    {"RPM after upshift", "Engine rpm in the next gear after shifting up at the shift-up rpm"},
+    {"Gear", "", ""},
+    {"Ratio", "", ""},
+    {"Overall", "Gear ratio times the differential ratio", ""},
+    {"At Shift Up @", "Road speed in km/h at the shift-up rpm", "km/h"},
+    {"At Max RPM", "Road speed in km/h at the maximum rpm", "km/h"},
+    {"RPM after upshift", "Engine rpm in the next gear after shifting up at the shift-up rpm",
+     "rpm"},
 }};
 
 // Every forward gear the gearbox holds, through the differential onto the mean

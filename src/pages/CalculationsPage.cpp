@@ -1,6 +1,9 @@
 #include "pages/CalculationsPage.h"
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
+#include <QTableView>
 #include <utility>
 
 #include "forms/FormSet.h"
@@ -19,6 +22,13 @@ CalculationsPage::CalculationsPage(FormSet& forms, std::vector<PageView*> source
     ui->setupUi(this);
     gearing = new GearingModel(this);
     ui->gearingTable->setModel(gearing);
+    // Every column as wide as its contents, and the table as wide as its
+    // columns: the spare width goes to the drawing, never a scroll bar.
+    QHeaderView* header = ui->gearingTable->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setStretchLastSection(false);
+    ui->gearingTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->gearingTable->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     // A value label is read out by its value alone; its caption tells what it is.
     const std::pair<QLabel*, QLabel*> captioned[] = {
         {ui->frontWeightDistributionLabel, ui->frontWeightDistributionValue},
@@ -57,7 +67,11 @@ void CalculationsPage::ShowFigures() {
     ui->rearTrackValue->setText(QString::fromStdString(figures.rearTrack));
 
     gearing->Show(&figures.gearing);
-    ui->gearingTable->resizeColumnsToContents();
+    QTableView* table = ui->gearingTable;
+    table->resizeColumnsToContents();
+    // Room for a vertical scroll bar always, so that many gears hide no column.
+    table->setFixedWidth(table->horizontalHeader()->length() + 2 * table->frameWidth() +
+                         table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table));
 }
 
 }  // namespace rw

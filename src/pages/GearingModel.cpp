@@ -45,7 +45,8 @@ QVariant GearingModel::headerData(int section, Qt::Orientation orientation, int 
     }
     const GearColumn& column = kGearColumns[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole) {
-        return QString::fromUtf8(column.title);
+        const QString title = QString::fromUtf8(column.title);
+        return *column.unit == '\0' ? title : QStringLiteral("%1 (%2)").arg(title, column.unit);
     }
     if (role == Qt::ToolTipRole && *column.tip != '\0') {
         return QString::fromUtf8(column.tip);
