@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QStyle>
 #include <QTableView>
+#include <tuple>
 #include <utility>
 
 #include "forms/FormSet.h"
@@ -29,16 +30,6 @@ CalculationsPage::CalculationsPage(FormSet& forms, std::vector<PageView*> source
     header->setStretchLastSection(false);
     ui->gearingTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui->gearingTable->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    // A value label is read out by its value alone; its caption tells what it is.
-    const std::pair<QLabel*, QLabel*> captioned[] = {
-        {ui->frontWeightDistributionLabel, ui->frontWeightDistributionValue},
-        {ui->wheelbaseLabel, ui->wheelbaseValue},
-        {ui->frontTrackLabel, ui->frontTrackValue},
-        {ui->rearTrackLabel, ui->rearTrackValue},
-    };
-    for (const auto& [caption, value] : captioned) {
-        value->setAccessibleName(caption->text());
-    }
     // Empty until the first recalculation.
     ShowFigures();
 }
@@ -60,11 +51,18 @@ void CalculationsPage::Recalculate() {
 
 void CalculationsPage::ShowFigures() {
     const Calculations& figures = forms.Figures();
-    ui->frontWeightDistributionValue->setText(
-        QString::fromStdString(figures.frontWeightDistribution));
-    ui->wheelbaseValue->setText(QString::fromStdString(figures.wheelbase));
-    ui->frontTrackValue->setText(QString::fromStdString(figures.frontTrack));
-    ui->rearTrackValue->setText(QString::fromStdString(figures.rearTrack));
+    const std::tuple<QLabel*, QLabel*, const std::string&> shown[] = {
+        {ui->frontWeightDistributionLabel, ui->frontWeightDistributionValue,
+         figures.frontWeightDistribution},
+        {ui->wheelbaseLabel, ui->wheelbaseValue, figures.wheelbase},
+        {ui->frontTrackLabel, ui->frontTrackValue, figures.frontTrack},
+        {ui->rearTrackLabel, ui->rearTrackValue, figures.rearTrack},
+    };
+    for (const auto& [caption, value, text] : shown) {
+        value->setText(QString::fromStdString(text));
+        // A screen reader hears caption and figure together.
+        value->setAccessibleName((caption->text() + u' ' + value->text()).trimmed());
+    }
 
     gearing->Show(&figures.gearing);
     QTableView* table = ui->gearingTable;

@@ -327,8 +327,8 @@ TEST_F(CalculationsPageTest, RecalculatedAtEachSelectionWithValuesTypedAndNotSav
     EXPECT_EQ(Figure("wheelbaseValue"), "");
     Show(PageId::Calculations);
     EXPECT_EQ(Figure("wheelbaseValue"), "2.600 m");
-    // A screen reader hears each figure under its caption, and the drawing's.
-    EXPECT_EQ(Find<QLabel>(*page, "wheelbaseValue")->accessibleName(), "Wheelbase:");
+    // A screen reader hears each figure with its caption, and the drawing's.
+    EXPECT_EQ(Find<QLabel>(*page, "wheelbaseValue")->accessibleName(), "Wheelbase: 2.600 m");
     EXPECT_TRUE(topView->accessibleDescription().contains("Wheelbase: 2.600 m"));
     const QImage first = Drawing();
     ASSERT_EQ(table->model()->rowCount(), 5);
