@@ -21,8 +21,17 @@ public:
     rw::MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
                                   rw::MessageIcon, rw::MessageButtons buttons) override {
         messages.push_back({text, caption, buttons});
-        return buttons == rw::MessageButtons::Ok ? rw::MessageAnswer::Ok
-                                                 : rw::test::Next(answers, "question: " + text);
+        if (buttons == rw::MessageButtons::Ok) {
+            return rw::MessageAnswer::Ok;
+        }
+        const rw::MessageAnswer answer = rw::test::Next(answers, "question: " + text);
+        // Only the box's own buttons can answer it.
+        const bool saves = buttons == rw::MessageButtons::SaveDiscardCancel;
+        EXPECT_EQ(saves, answer == rw::MessageAnswer::Save ||
+                             answer == rw::MessageAnswer::Discard ||
+                             answer == rw::MessageAnswer::Cancel)
+            << text;
+        return answer;
     }
     std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override {
         fileRequests.push_back("open");
